@@ -1,0 +1,66 @@
+// Zelvora's main window: the chart above, the band of controls along the bottom edge, and the
+// SpectrumSet of the file on show.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "AnchorDlg.h"
+#include "Handles.h"
+#include "ImageButton.h"
+#include "SpectrumSet.h"
+#include "TickBox.h"
+
+class CPlotterDlg : public CAnchorDlg {
+ public:
+  // `commandLinePath`: the file to load at start-up without the open dialog (empty: none).
+  explicit CPlotterDlg(std::string commandLinePath = {});
+
+  const SpectrumSet& spectrum() const { return spectrum_; }
+
+  // The whole load of a main file: the open dialog (or the command-line path, the first time),
+  // both reading passes, the controls of the file's kind and the first plot.
+  void LoadSpectrumFile();
+  void ShowNextPlot();
+  void ShowPreviousPlot();
+  void SetXLinear();
+  void SetXLogarithmic();
+  void SetYLinear();
+  void SetYLogarithmic();
+  void ShowClock();
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override {}  // Enter does nothing
+  void OnTimer(UINT_PTR timerId) override;
+  bool OnPaint() override;
+  void OnSize(UINT type, int cx, int cy) override;
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+  bool OnSysCommand(UINT id, LPARAM lParam) override;
+  INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+ private:
+  void AddAboutItemToSystemMenu();
+  void SetUpImageButtons();
+  void ShowControlsOfKind(int fileKind);
+  void ShowItem(int id, bool shown);
+  void ShowPlotCounter();
+  void ShowPlot(int block);
+  void StepPlot(int step);
+  void DrawCaption(HDC dc, HWND caption);
+  std::string TakeFilePath();
+
+  SpectrumSet spectrum_;
+  std::string commandLinePath_;
+  bool firstLoad_ = true;
+
+  // Image buttons, in the order they are set up.
+  std::array<CImageButton, 8> imageButtons_;
+  CTickBox xLinear_, xLogarithmic_, yLinear_, yLogarithmic_, lethargy_;
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  UniquePen captionPen_;
+};

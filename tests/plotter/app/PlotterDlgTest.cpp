@@ -1,0 +1,336 @@
+// The main window made from its resources and driven through its messages.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "FileDialog.h"
+#include "PlotterDlg.h"
+#include "TickBox.h"
+#include "zelvora_ids.h"
+
+namespace {
+
+std::string TempFolder() {
+  char path[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, path);
+  std::string folder = std::string(path) + "zelvora-app-tests\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+std::string WriteFile(const std::string& name, const std::string& text) {
+  const std::string path = TempFolder() + name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+const char kSpectrum[] =
+    "Test spectrum\n"
+    "1 0 0\n"
+    "1 0 3 4.0\n"
+    "1.0 10.0 0\n"
+    "2.0 20.0 0\n"
+    "3.0 30.0 0\n"
+    "4.0 0.0 0\n";
+
+const char kLethargySpectrum[] =
+    "Lethargy spectrum\n"
+    "1 0 0\n"
+    "2 0 2 4.0\n"
+    "1.0 10.0 0\n"
+    "2.0 20.0 0\n"
+    "4.0 0.0 0\n";
+
+// A plot block of two points with plot number `plot`.
+std::string PlotBlock(int plot) {
+  return "2 " + std::to_string(plot) + " 0 0\n0 0 0\nlabel\n1 2 10 20 0.1 0.2\n";
+}
+
+std::string WindowText(HWND hwnd) {
+  char text[512] = "";
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+RECT ClientRectOf(HWND dialog, int id) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(dialog, id), &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+bool Shown(HWND dialog, int id) {
+  return (GetWindowLongPtrA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Click(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+class PlotterDlgTest : public testing::Test {
+ protected:
+  void Open(const std::string& commandLinePath = {}) {
+    dialog_ = std::make_unique<CPlotterDlg>(commandLinePath);
+    hwnd_ = dialog_->Create();
+    ASSERT_NE(hwnd_, nullptr);
+    ShowWindow(hwnd_, SW_SHOW);
+  }
+  // Answers the next open dialogs with `path` (empty: Cancel).
+  void AnswerOpenDialog(const std::string& path) {
+    SetFileDialogAnswerer([this, path](FileDialogRequest& request) {
+      lastRequest_ = request;
+      request.chosenPath = path;
+      return !path.empty();
+    });
+  }
+  void TearDown() override {
+    SetFileDialogAnswerer(nullptr);
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  }
+
+  std::unique_ptr<CPlotterDlg> dialog_;
+  HWND hwnd_ = nullptr;
+  FileDialogRequest lastRequest_;
+};
+
+TEST_F(PlotterDlgTest, StartsEmptyWithNavigationShownAndLinearAxes) {
+  Open();
+  EXPECT_EQ(WindowText(hwnd_), "Zelvora");
+  EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_PLOT_COUNTER)), "0");
+  EXPECT_TRUE(Shown(hwnd_, IDC_PREVIOUS_GRAPH));
+  EXPECT_TRUE(Shown(hwnd_, IDC_NEXT_GRAPH));
+  EXPECT_TRUE(Shown(hwnd_, IDC_PLOT_COUNTER));
+  EXPECT_FALSE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
+  EXPECT_FALSE(Shown(hwnd_, IDC_LETHARGY));
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LINEAR), BST_CHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LOGARITHMIC), BST_UNCHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LINEAR), BST_CHECKED);
+  EXPECT_EQ(dialog_->spectrum().currentPlotNumber, 0);
+
+  // Navigation before any load does nothing.
+  Click(hwnd_, IDC_NEXT_GRAPH);
+  EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_PLOT_COUNTER)), "0");
+}
+
+TEST_F(PlotterDlgTest, ControlsSitWhereTheTemplatePlacesThem) {
+  Open();
+  struct Place { int id, x, y, cx, cy; };
+  const Place places[] = {{IDC_FILE_GROUP, 12, 304, 165, 43}, {IDC_LOAD_SPECTRUM, 13, 309, 41, 37},
+                          {IDC_X_MIN, 230, 316, 34, 12},      {IDC_EXIT, 461, 309, 47, 37},
+                          {IDC_STATUS_LINE, 13, 298, 107, 8}, {IDC_PLOT_COUNTER, 401, 318, 24, 20}};
+  for (const Place& p : places) {
+    RECT expected{p.x, p.y, p.x + p.cx, p.y + p.cy};
+    MapDialogRect(hwnd_, &expected);
+    const RECT actual = ClientRectOf(hwnd_, p.id);
+    EXPECT_TRUE(EqualRect(&expected, &actual)) << "control " << p.id;
+  }
+  // The size grip: 10 x 10 in the bottom-right corner.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const RECT grip = ClientRectOf(hwnd_, IDC_SIZE_GRIP);
+  EXPECT_EQ(grip.right, client.right);
+  EXPECT_EQ(grip.bottom, client.bottom);
+  EXPECT_EQ(grip.right - grip.left, 10);
+}
+
+TEST_F(PlotterDlgTest, SystemMenuHasTheAboutItem) {
+  Open();
+  char text[128] = "";
+  GetMenuStringA(GetSystemMenu(hwnd_, FALSE), IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ(text, "Inf&o \xFC" "ber Zelvora...");
+}
+
+TEST_F(PlotterDlgTest, ClockTickWritesTheStatusLine) {
+  Open();
+  SendMessageA(hwnd_, WM_TIMER, 1, 0);
+  const std::string line = WindowText(GetDlgItem(hwnd_, IDC_STATUS_LINE));
+  ASSERT_EQ(line.size(), 23u) << line;
+  EXPECT_EQ(line[0], ' ');
+  EXPECT_EQ(line.substr(11, 3), "   ");
+  EXPECT_EQ(line.back(), ' ');
+  // Another timer leaves it alone.
+  SetDlgItemTextA(hwnd_, IDC_STATUS_LINE, "x");
+  SendMessageA(hwnd_, WM_TIMER, 2, 0);
+  EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_STATUS_LINE)), "x");
+}
+
+TEST_F(PlotterDlgTest, EnterKeepsTheWindowAndEscapeOrExitEndIt) {
+  Open();
+  SendMessageA(hwnd_, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(IsWindow(hwnd_));
+  SendMessageA(hwnd_, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(IsWindow(hwnd_));
+
+  Open();
+  Click(hwnd_, IDC_EXIT);
+  EXPECT_FALSE(IsWindow(hwnd_));
+}
+
+TEST_F(PlotterDlgTest, ResizingMovesTheBandAndRefusesToShrink) {
+  Open();
+  RECT window{};
+  GetWindowRect(hwnd_, &window);
+  const RECT group = ClientRectOf(hwnd_, IDC_FILE_GROUP);
+  const RECT load = ClientRectOf(hwnd_, IDC_LOAD_SPECTRUM);
+  const RECT exit = ClientRectOf(hwnd_, IDC_EXIT);
+  const RECT caption = ClientRectOf(hwnd_, IDC_X_CAPTION);
+
+  SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 100,
+               window.bottom - window.top + 50, SWP_NOMOVE | SWP_NOZORDER);
+
+  const RECT group2 = ClientRectOf(hwnd_, IDC_FILE_GROUP);
+  EXPECT_EQ(group2.left, group.left);
+  EXPECT_EQ(group2.right, group.right + 100);
+  EXPECT_EQ(group2.top, group.top + 50);
+  const RECT load2 = ClientRectOf(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_EQ(load2.left, load.left);
+  EXPECT_EQ(load2.top, load.top + 50);
+  const RECT exit2 = ClientRectOf(hwnd_, IDC_EXIT);
+  EXPECT_EQ(exit2.left, exit.left + 100);
+  EXPECT_EQ(exit2.top, exit.top + 50);
+  const RECT caption2 = ClientRectOf(hwnd_, IDC_X_CAPTION);
+  EXPECT_EQ(caption2.left, caption.left + 100);
+
+  MINMAXINFO info{};
+  SendMessageA(hwnd_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, window.right - window.left);
+  EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top);
+}
+
+TEST_F(PlotterDlgTest, MinimisingAndRestoringKeepsTheLayout) {
+  Open();
+  const RECT exit = ClientRectOf(hwnd_, IDC_EXIT);
+  const RECT group = ClientRectOf(hwnd_, IDC_FILE_GROUP);
+  ShowWindow(hwnd_, SW_MINIMIZE);
+  // A size notice while minimised must not lay the band out for a zero-sized client.
+  SendMessageA(hwnd_, WM_SIZE, SIZE_MINIMIZED, 0);
+  ShowWindow(hwnd_, SW_RESTORE);
+  const RECT exit2 = ClientRectOf(hwnd_, IDC_EXIT);
+  const RECT group2 = ClientRectOf(hwnd_, IDC_FILE_GROUP);
+  EXPECT_TRUE(EqualRect(&exit, &exit2));
+  EXPECT_TRUE(EqualRect(&group, &group2));
+}
+
+TEST_F(PlotterDlgTest, LoadAsksWithTheVaroFilterAndCancelChangesNothing) {
+  Open();
+  AnswerOpenDialog("");
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_EQ(lastRequest_.fileName, "*.plo;*.flu;*.phs;*.gru");
+  EXPECT_EQ(lastRequest_.filter.substr(0, 11), std::string("Varo Files") + '\0');
+  EXPECT_FALSE(lastRequest_.save);
+  EXPECT_EQ(lastRequest_.owner, nullptr);
+  EXPECT_EQ(lastRequest_.flags, 0u);
+  EXPECT_EQ(WindowText(hwnd_), "Zelvora");
+  EXPECT_EQ(dialog_->spectrum().currentPlotNumber, 0);
+}
+
+TEST_F(PlotterDlgTest, SpectrumFileShowsOverlayAndLethargyAndSetsTheTitle) {
+  Open();
+  const std::string path = WriteFile("plain.flu", kSpectrum);
+  AnswerOpenDialog(path);
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
+  EXPECT_EQ(dialog_->spectrum().fileKind, SpectrumFile);
+  EXPECT_EQ(dialog_->spectrum().pointCount[0], 3);
+  EXPECT_FALSE(Shown(hwnd_, IDC_PREVIOUS_GRAPH));
+  EXPECT_FALSE(Shown(hwnd_, IDC_NEXT_GRAPH));
+  EXPECT_FALSE(Shown(hwnd_, IDC_PLOT_COUNTER));
+  EXPECT_TRUE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM)));
+  EXPECT_TRUE(Shown(hwnd_, IDC_LETHARGY));
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
+
+  // A file asking for F(E)*E ticks the box; the next plain file clears it again.
+  AnswerOpenDialog(WriteFile("lethargy.flu", kLethargySpectrum));
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_TRUE(dialog_->spectrum().lethargyShown);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_CHECKED);
+  AnswerOpenDialog(path);
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_FALSE(dialog_->spectrum().lethargyShown);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
+}
+
+TEST_F(PlotterDlgTest, PlotFileShowsNavigationAndWrapsAround) {
+  Open();
+  AnswerOpenDialog(WriteFile("three.plo", PlotBlock(1) + PlotBlock(2) + PlotBlock(0) +
+                                              PlotBlock(0) + PlotBlock(-1) + PlotBlock(0)));
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  const HWND counter = GetDlgItem(hwnd_, IDC_PLOT_COUNTER);
+  EXPECT_EQ(WindowText(counter), "1/3");
+  EXPECT_TRUE(Shown(hwnd_, IDC_NEXT_GRAPH));
+  EXPECT_FALSE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
+  EXPECT_FALSE(Shown(hwnd_, IDC_LETHARGY));
+
+  Click(hwnd_, IDC_PREVIOUS_GRAPH);
+  EXPECT_EQ(WindowText(counter), "3/3");
+  EXPECT_EQ(dialog_->spectrum().currentBlock, 4);
+  Click(hwnd_, IDC_NEXT_GRAPH);
+  EXPECT_EQ(WindowText(counter), "1/3");
+  EXPECT_EQ(dialog_->spectrum().currentBlock, 0);
+  Click(hwnd_, IDC_NEXT_GRAPH);
+  EXPECT_EQ(WindowText(counter), "2/3");
+  EXPECT_EQ(dialog_->spectrum().currentBlock, 1);
+}
+
+TEST_F(PlotterDlgTest, ChannelFileShowsOnlyTheOverlayButton) {
+  Open();
+  AnswerOpenDialog(WriteFile("counts.dat", "5\n7\n9\n11\n"));
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_EQ(dialog_->spectrum().fileKind, ChannelFile);
+  EXPECT_EQ(dialog_->spectrum().pointCount[0], 4);
+  EXPECT_FALSE(Shown(hwnd_, IDC_NEXT_GRAPH));
+  EXPECT_TRUE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
+  EXPECT_FALSE(Shown(hwnd_, IDC_LETHARGY));
+}
+
+TEST_F(PlotterDlgTest, AFileWithoutACompleteBlockLeavesThePreviousFileShown) {
+  Open();
+  const std::string good = WriteFile("good.flu", kSpectrum);
+  AnswerOpenDialog(good);
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+
+  const std::string bad[] = {WriteFile("short.flu", "one line\ntwo lines\n"),
+                             WriteFile("cut.plo", "5 1 0 0\n0 0 0\nlabel\n1 2 3\n"),
+                             WriteFile("empty.flu", ""), TempFolder() + "missing.flu"};
+  for (const std::string& path : bad) {
+    AnswerOpenDialog(path);
+    Click(hwnd_, IDC_LOAD_SPECTRUM);
+    EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + good) << path;
+    EXPECT_EQ(dialog_->spectrum().filePath, good) << path;
+    EXPECT_EQ(dialog_->spectrum().pointCount[0], 3) << path;
+    EXPECT_TRUE(Shown(hwnd_, IDC_LETHARGY)) << path;
+  }
+}
+
+TEST_F(PlotterDlgTest, CommandLinePathLoadsAtStartWithoutTheDialog) {
+  bool asked = false;
+  SetFileDialogAnswerer([&asked](FileDialogRequest&) { return asked = true, false; });
+  const std::string path = WriteFile("start.dat", "1\n2\n3\n");
+  Open(path);
+  EXPECT_FALSE(asked);
+  EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
+  EXPECT_EQ(dialog_->spectrum().fileKind, ChannelFile);
+  // Later loads ask.
+  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  EXPECT_TRUE(asked);
+}
+
+TEST_F(PlotterDlgTest, ScaleOptionsStayExclusive) {
+  Open();
+  Click(hwnd_, IDC_X_LOGARITHMIC);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LOGARITHMIC), BST_CHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LINEAR), BST_UNCHECKED);
+  Click(hwnd_, IDC_Y_LOGARITHMIC);
+  Click(hwnd_, IDC_Y_LINEAR);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LINEAR), BST_CHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LOGARITHMIC), BST_UNCHECKED);
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  OleInitialize(nullptr);
+  testing::InitGoogleTest(&argc, argv);
+  const int result = RUN_ALL_TESTS();
+  OleUninitialize();
+  return result;
+}
