@@ -78,7 +78,6 @@ class PlotterDlgTest : public testing::Test {
     dialog_ = std::make_unique<CPlotterDlg>(commandLinePath);
     hwnd_ = dialog_->Create();
     ASSERT_NE(hwnd_, nullptr);
-    ShowWindow(hwnd_, SW_SHOW);
   }
   // Answers the next open dialogs with `path` (empty: Cancel).
   void AnswerOpenDialog(const std::string& path) {
@@ -125,10 +124,15 @@ TEST_F(PlotterDlgTest, ControlsSitWhereTheTemplatePlacesThem) {
                           {IDC_X_MIN, 230, 316, 34, 12},      {IDC_EXIT, 461, 309, 47, 37},
                           {IDC_STATUS_LINE, 13, 298, 107, 8}, {IDC_PLOT_COUNTER, 401, 318, 24, 20}};
   for (const Place& p : places) {
-    RECT expected{p.x, p.y, p.x + p.cx, p.y + p.cy};
-    MapDialogRect(hwnd_, &expected);
+    // Place and size convert separately, as the dialog manager converts them.
+    RECT units{p.x, p.y, p.cx, p.cy};
+    MapDialogRect(hwnd_, &units);
+    const RECT expected{units.left, units.top, units.left + units.right, units.top + units.bottom};
     const RECT actual = ClientRectOf(hwnd_, p.id);
-    EXPECT_TRUE(EqualRect(&expected, &actual)) << "control " << p.id;
+    EXPECT_TRUE(EqualRect(&expected, &actual))
+        << "control " << p.id << ": " << actual.left << "," << actual.top << "," << actual.right
+        << "," << actual.bottom << " expected " << expected.left << "," << expected.top << ","
+        << expected.right << "," << expected.bottom;
   }
   // The size grip: 10 x 10 in the bottom-right corner.
   RECT client{};
