@@ -114,6 +114,16 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
       return TRUE;
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it; controls remake their pens and copies from it.
+      EnumChildWindows(
+          hwnd_,
+          [](HWND child, LPARAM) -> BOOL {
+            SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+          },
+          0);
+      break;
     case WM_SYSCOMMAND:
       return OnSysCommand(static_cast<UINT>(wParam & 0xFFF0), lParam) ? TRUE : FALSE;
     default:

@@ -1,0 +1,79 @@
+// A flat owner-drawn push button showing an icon and/or text. It draws a raised edge only while
+// the mouse is over it, can paint the parent's background behind it so that it looks transparent,
+// shows a tooltip and its own cursor, and can open a drop-down menu when clicked.
+//
+// Bind() it to a push button of a dialog; the dialog must reflect WM_DRAWITEM, WM_COMMAND and
+// WM_CTLCOLORBTN to it (CDialog does).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "Control.h"
+#include "Handles.h"
+#include "ParentBackground.h"
+
+class CImageButton : public CControl {
+ public:
+  // Shows a drop-down menu `popup` at `screenPos` (its top-left corner) on behalf of `owner` and
+  // returns the chosen command id, or 0 when the menu was dismissed.
+  using DropMenuTracker = std::function<UINT(HMENU popup, POINT screenPos, HWND owner)>;
+
+  CImageButton() = default;
+  ~CImageButton() override;
+
+  // Loads icon resource `iconId` at its own size, replacing any earlier icon; repaints.
+  bool AssignIcon(int iconId);
+  // Sets the tooltip text (making the tooltip on first use) and activates or deactivates it.
+  bool AssignTooltip(const char* text, bool activate = true);
+  // Loads cursor resource `cursorId` as the cursor shown over the button; a failed load leaves
+  // the class cursor.
+  bool AssignHoverCursor(int cursorId, bool repaint = true);
+  // Whether the raised (hovered) and sunken (pressed) edges are drawn.
+  void EnableHoverEdge(bool enable = true, bool repaint = true);
+  // Paints the parent's background behind the button instead of a fill; captured again on the
+  // next drawing.
+  void UseParentBackground(bool repaint = true);
+  // A click opens the first submenu of menu resource `menuId` below the button; the chosen
+  // command goes to `owner` as WM_COMMAND.
+  bool AttachDropMenu(int menuId, HWND owner, bool repaint = true);
+
+  // Replaces how every image button shows its drop-down menu; an empty tracker restores the
+  // system's pop-up menu. Returns the tracker it replaces.
+  static DropMenuTracker SetDropMenuTracker(DropMenuTracker tracker);
+
+  bool hovering() const { return hovering_; }
+  bool menuOpen() const { return menuOpen_; }
+  HWND tooltip() const { return tooltip_.get(); }
+
+  bool OnReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ protected:
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnBound() override;
+
+ private:
+  void MsgMouseMove(WPARAM keys, LPARAM position);
+  void MsgEnable(bool enabled);
+  void MsgKillFocus(HWND newFocus);
+  void Draw(const DRAWITEMSTRUCT& item);
+  void DrawCaption(HDC dc, RECT area, bool disabled);
+  void ShowDropMenu();
+  void EndHover();
+  void Repaint();
+  void ReleaseResources();
+
+  bool hoverEdge_ = true;
+  bool transparent_ = false;
+  bool hovering_ = false;
+  bool menuOpen_ = false;
+  bool lostFocusByDisabling_ = false;
+  UniqueIcon icon_;
+  SIZE iconSize_{};
+  UniqueCursor cursor_;
+  UniqueWindow tooltip_;
+  UniqueMenu menu_;
+  HWND menuOwner_ = nullptr;
+  ParentBackground background_;
+};

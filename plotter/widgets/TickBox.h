@@ -1,0 +1,54 @@
+// An owner-drawn check box with a 12 x 12 box and a tick, painted off-screen over a copy of the
+// parent's background. A style with BS_FLAT gives a flat box with a green tick, any other a
+// bevelled box with a shaded tick. The control only toggles itself and notifies its parent with
+// WM_COMMAND (id, BN_CLICKED, window); keeping option pairs exclusive is the parent's work.
+//
+// Bind() it to a check box or option button of a dialog that reflects WM_DRAWITEM (CDialog does).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "Control.h"
+#include "ParentBackground.h"
+#include "TickBoxDrawing.h"
+
+class CTickBox : public CControl {
+ public:
+  CTickBox();
+  ~CTickBox() override;
+
+  // 0 clears the box, anything else ticks it; repaints only when the state changes.
+  void SetCheck(int check);
+  int GetCheck() const { return check_; }
+
+  bool OnReflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ protected:
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnBound() override;
+
+ private:
+  void MsgButtonDown();
+  void MsgMouseMove(LPARAM position);
+  void MsgButtonUp(LPARAM position);
+  void MsgCaptureChanged(HWND newCapture);
+  void MsgSpaceDown();
+  void MsgSpaceUp();
+  void MsgKillFocus();
+  void MakeColours();
+  void Toggle();
+  bool Inside(LPARAM position) const;
+  void SetPressed(bool pressed);
+  void Repaint();
+  void Draw(const DRAWITEMSTRUCT& item);
+  void DrawCaption(HDC dc, int height, bool focused, bool disabled);
+
+  int check_ = 0;
+  bool pressed_ = false;
+  bool spaceHeld_ = false;
+  TickColours colours_{};
+  std::unique_ptr<TickPens> pens_;
+  ParentBackground background_;
+};
