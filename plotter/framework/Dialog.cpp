@@ -45,6 +45,13 @@ bool CDialog::Reflect(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, LRES
   return bound && bound->OnReflect(msg, wParam, lParam, result);
 }
 
+namespace {
+BOOL CALLBACK PassColourChange(HWND child, LPARAM) {
+  SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+  return TRUE;
+}
+}  // namespace
+
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   CDialog* self = nullptr;
   if (msg == WM_INITDIALOG) {
@@ -116,13 +123,7 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_SYSCOLORCHANGE:
       // Only top-level windows hear of it; controls remake their pens and copies from it.
-      EnumChildWindows(
-          hwnd_,
-          [](HWND child, LPARAM) -> BOOL {
-            SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
-            return TRUE;
-          },
-          0);
+      EnumChildWindows(hwnd_, PassColourChange, 0);
       break;
     case WM_SYSCOMMAND:
       return OnSysCommand(static_cast<UINT>(wParam & 0xFFF0), lParam) ? TRUE : FALSE;
