@@ -1,0 +1,269 @@
+// The message boxes: every kind and rule through the answering seam, and three for real,
+// answered by keys or a command posted to the dialog from a timer.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "BoxRecorder.h"
+#include "MessageBoxes.h"
+#include "WindowPlacement.h"
+
+namespace {
+
+// What the hooks saw, in order: "modal", "hint N", and "box" from answerers that note it.
+std::vector<std::string> events;
+HWND testFrame = nullptr;
+
+class MessageBoxesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    events.clear();
+    testFrame = CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+    MessageBoxHooks hooks;
+    hooks.beforeModal = [] { events.push_back("modal"); };
+    hooks.frameWindow = [] { return testFrame; };
+    hooks.statusHint = [](unsigned id) { events.push_back("hint " + std::to_string(id)); };
+    SetMessageBoxHooks(hooks);
+  }
+  void TearDown() override {
+    SetMessageBoxHooks({});
+    DestroyWindow(testFrame);
+  }
+};
+
+}  // namespace
+
+TEST_F(MessageBoxesTest, ErrorAndNoticeBoxes) {
+  BoxRecorder boxes({kButtonOk, kButtonCancel});
+  EXPECT_EQ(ErrorBox(60009, "MakeFontStyle", 6), 0);
+  EXPECT_EQ(InfoBox(testFrame, 1000, 60009, "MakeFontStyle", 6), 0);  // Esc: still 0
+  ASSERT_EQ(boxes.boxes().size(), 2u);
+  const MessageBoxRequest& error = boxes.boxes()[0];
+  EXPECT_EQ(error.kind, MessageBoxKind::Error);
+  EXPECT_EQ(error.title, "Error");
+  EXPECT_EQ(error.owner, testFrame);  // owned by the main frame
+  EXPECT_EQ(error.text, "MakeFontStyle(GetDC)\r\rError detected reading screen device context\r\rCode 6");
+  const MessageBoxRequest& notice = boxes.boxes()[1];
+  EXPECT_EQ(notice.kind, MessageBoxKind::Notice);
+  EXPECT_EQ(notice.title, "Quillet");
+  EXPECT_EQ(notice.text, "MakeFontStyle(GetDC): Error detected reading screen device context\r\rCode 6");
+}
+
+TEST_F(MessageBoxesTest, PercentInAFileNameIsShownNotInterpreted) {
+  BoxRecorder boxes;
+  const char* name = "c:\\work\\100%s %d %n %%done.txt";
+  InfoBox(nullptr, 60020, 60021, name);
+  ErrorBox(60021, name);
+  AskSaveChanges(nullptr, name);
+  AskDiscardChanges(nullptr, name);
+  ASSERT_EQ(boxes.boxes().size(), 4u);
+  const std::string shown = std::string("File: ") + name + "\r\r";
+  EXPECT_EQ(boxes.boxes()[0].text, shown + "File not found.");
+  EXPECT_EQ(boxes.boxes()[1].text, shown + "File not found.");
+  EXPECT_EQ(boxes.boxes()[2].text, shown + "This document has been edited.\rDo you want to save the changes?");
+  EXPECT_EQ(boxes.boxes()[3].text, shown + "This document has been edited.\rDo you want to discard these changes?");
+}
+
+TEST_F(MessageBoxesTest, QuestionsAndTheirAnswers) {
+  BoxRecorder boxes({kButtonYes, kButtonNo, kButtonCancel, kButtonYes, kButtonNo, kButtonCancel, kButtonYes});
+  EXPECT_EQ(YesNoBoxText(testFrame, true, "Replace", "All?"), 1);
+  EXPECT_EQ(YesNoBoxText(testFrame, true, "Replace", "All?"), 0);
+  EXPECT_EQ(YesNoBox(testFrame, false, 60020, 60024, "r.txt"), 0);  // Esc is No
+  EXPECT_EQ(AskSaveChanges(testFrame, "a.txt"), kSaveAnswerYes);
+  EXPECT_EQ(AskSaveChanges(testFrame, "a.txt"), kSaveAnswerNo);
+  EXPECT_EQ(AskSaveChanges(testFrame, "a.txt"), kSaveAnswerCancel);
+  EXPECT_EQ(AskDiscardChanges(testFrame, "a.txt"), 1);
+  const std::vector<MessageBoxRequest>& b = boxes.boxes();
+  ASSERT_EQ(b.size(), 7u);
+  EXPECT_EQ(b[0].kind, MessageBoxKind::Question);
+  EXPECT_EQ(b[0].defaultButton, kButtonYes);
+  EXPECT_EQ(b[2].defaultButton, kButtonNo);
+  EXPECT_EQ(b[2].title, "File I/O Error");
+  EXPECT_EQ(b[3].kind, MessageBoxKind::SaveQuestion);
+  EXPECT_EQ(b[3].title, "File Modified");
+  EXPECT_EQ(b[3].defaultButton, kButtonYes);
+  EXPECT_EQ(b[6].kind, MessageBoxKind::Question);
+  EXPECT_EQ(b[6].title, "Discard Changes");
+  EXPECT_EQ(b[6].defaultButton, kButtonNo);
+  EXPECT_EQ(events.back(), "modal");
+  EXPECT_EQ(events[events.size() - 2], "hint 113");  // the discard question's status hint first
+}
+
+TEST_F(MessageBoxesTest, EveryBoxRunsTheBeforeModalHookFirst) {
+  BoxRecorder boxes;
+  SetMessageBoxAnswerer([](const MessageBoxRequest&) {
+    events.push_back("box");
+    return kButtonCancel;
+  });
+  ErrorBoxText("e");
+  InfoBoxText(nullptr, "t", "n");
+  YesNoBoxText(nullptr, true, "t", "q");
+  AskSaveChanges(nullptr, "f");
+  ShowSystemStopBox("s", "Error");
+  EXPECT_EQ(events, (std::vector<std::string>{"modal", "box", "modal", "box", "modal", "box", "modal", "box",
+                                              "modal", "box"}));
+}
+
+TEST_F(MessageBoxesTest, AMissingTextShowsOnlyGetStringsBox) {
+  BoxRecorder boxes;
+  EXPECT_EQ(ErrorBox(2990, "x"), 0);
+  EXPECT_EQ(InfoBox(nullptr, 2991, 60021, "x"), 0);  // missing title
+  EXPECT_EQ(YesNoBox(nullptr, true, 1000, 2993), 0);  // missing text
+  ASSERT_EQ(boxes.boxes().size(), 3u);
+  for (const MessageBoxRequest& box : boxes.boxes())
+    EXPECT_EQ(box.text.rfind("GetString(LoadString)\r\rCannot load string resource (ID:299", 0), 0u) << box.text;
+}
+
+TEST_F(MessageBoxesTest, ABoxThatCannotBeShownNeverMeansDoNotSave) {
+  BoxRecorder boxes;
+  const MessageBoxRequest save{MessageBoxKind::SaveQuestion, nullptr, "File Modified", "x", kButtonYes};
+  const MessageBoxRequest question{MessageBoxKind::Question, nullptr, "q", "x", kButtonYes};
+  EXPECT_EQ(RunMessageBoxTemplate(save, TemplateBlock()), kSaveAnswerCancel);
+  EXPECT_EQ(RunMessageBoxTemplate(question, TemplateBlock()), 0);
+  EXPECT_TRUE(boxes.boxes().empty());  // nothing was shown to answer
+}
+
+// ---- Real dialogs ---------------------------------------------------------------------------
+
+namespace {
+
+struct SeenBox {
+  bool found = false;
+  std::string caption, text;
+  bool topmost = false, centred = false, hasIcon = false;
+  int defaultId = 0, focusId = 0;
+  HWND owner = nullptr;
+  std::vector<int> buttons;
+};
+
+// Waits on a thread timer for the thread's visible dialog, notes what it shows, then answers it.
+class BoxDriver {
+ public:
+  explicit BoxDriver(std::function<void(HWND box, HWND focus)> answer) : answer_(std::move(answer)) {
+    current_ = this;
+    previousAnswerer_ = SetMessageBoxAnswerer(nullptr);
+    timer_ = SetTimer(nullptr, 0, 20, Tick);
+  }
+  ~BoxDriver() {
+    KillTimer(nullptr, timer_);
+    SetMessageBoxAnswerer(std::move(previousAnswerer_));
+    current_ = nullptr;
+  }
+  const SeenBox& seen() const { return seen_; }
+
+ private:
+  static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    BoxDriver* self = current_;
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (!self || !box) return;
+    if (self->answered_) {
+      // The answer did not close it: end it so that the test fails instead of hanging.
+      if (++self->ticksAfterAnswer_ > 500) EndDialog(box, 0);
+      return;
+    }
+    self->Observe(box);
+    self->answered_ = true;
+    self->answer_(box, GetFocus());
+  }
+
+  void Observe(HWND box) {
+    SeenBox& s = seen_;
+    s.found = true;
+    char text[600] = "";
+    GetWindowTextA(box, text, sizeof text);
+    s.caption = text;
+    GetDlgItemTextA(box, kMessageTextControl, text, sizeof text);
+    s.text = text;
+    s.topmost = (GetWindowLongPtrA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    RECT r{};
+    GetWindowRect(box, &r);
+    const ScreenPoint at = CenteredOrigin(ToScreenBounds(ScreenRect), r.right - r.left, r.bottom - r.top);
+    s.centred = r.left == at.x && r.top == at.y;
+    const LRESULT def = SendMessageA(box, DM_GETDEFID, 0, 0);
+    s.defaultId = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : 0;
+    s.focusId = GetFocus() ? GetDlgCtrlID(GetFocus()) : 0;
+    s.hasIcon = SendDlgItemMessageA(box, kMessageIconControl, STM_GETICON, 0, 0) != 0;
+    s.owner = GetWindow(box, GW_OWNER);
+    for (int id : {kButtonOk, kButtonCancel, kButtonYes, kButtonNo})
+      if (GetDlgItem(box, id)) s.buttons.push_back(id);
+  }
+
+  static BoxDriver* current_;
+  std::function<void(HWND, HWND)> answer_;
+  MessageBoxAnswerer previousAnswerer_;
+  UINT_PTR timer_ = 0;
+  bool answered_ = false;
+  int ticksAfterAnswer_ = 0;
+  SeenBox seen_;
+};
+BoxDriver* BoxDriver::current_ = nullptr;
+
+}  // namespace
+
+TEST_F(MessageBoxesTest, RealQuestionWithDefaultNoAnsweredByTheYesMnemonic) {
+  ScreenRect = {0, 0, 0, 0};  // the box reads it when it is empty
+  BoxDriver driver([](HWND, HWND focus) { PostMessageA(focus, WM_CHAR, 'y', 0); });
+  EXPECT_EQ(YesNoBoxText(testFrame, false, "Replace", "Replace all\rof them?"), 1);
+  const SeenBox& seen = driver.seen();
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.caption, "Replace");
+  EXPECT_EQ(seen.text, "Replace all\rof them?");
+  EXPECT_TRUE(seen.topmost);
+  EXPECT_TRUE(seen.centred);
+  EXPECT_TRUE(seen.hasIcon);
+  EXPECT_EQ(seen.defaultId, kButtonNo);
+  EXPECT_EQ(seen.focusId, kButtonNo);
+  EXPECT_EQ(seen.owner, testFrame);
+  EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonYes, kButtonNo}));
+  EXPECT_FALSE(IsRectEmpty(&ScreenRect));
+}
+
+TEST_F(MessageBoxesTest, RealSaveQuestionAnsweredByEscapeIsCancel) {
+  ReadScreenRect();
+  BoxDriver driver([](HWND, HWND focus) { PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0); });
+  EXPECT_EQ(AskSaveChanges(nullptr, "c:\\100%s.txt"), kSaveAnswerCancel);
+  const SeenBox& seen = driver.seen();
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.caption, "File Modified");
+  EXPECT_EQ(seen.text, "File: c:\\100%s.txt\r\rThis document has been edited.\rDo you want to save the changes?");
+  EXPECT_EQ(seen.defaultId, kButtonYes);
+  EXPECT_EQ(seen.focusId, kButtonYes);
+  EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonCancel, kButtonYes, kButtonNo}));
+}
+
+TEST_F(MessageBoxesTest, RealErrorBoxClosedByAPostedCommand) {
+  ReadScreenRect();
+  BoxDriver driver([](HWND box, HWND) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
+  EXPECT_EQ(ErrorBox(60009, "MakeFontStyle", 6), 0);
+  const SeenBox& seen = driver.seen();
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.caption, "Error");
+  EXPECT_EQ(seen.text, "MakeFontStyle(GetDC)\r\rError detected reading screen device context\r\rCode 6");
+  EXPECT_EQ(seen.owner, testFrame);
+  EXPECT_EQ(seen.focusId, kButtonOk);
+  EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonOk}));
+  EXPECT_EQ(events.front(), "modal");
+}
+
+TEST_F(MessageBoxesTest, RealBoxForAnOwnerThatHasGone) {
+  // A dead owner would make the dialog fail and the question read as No: it is shown unowned.
+  HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  BoxDriver driver([](HWND, HWND focus) { PostMessageA(focus, WM_KEYDOWN, VK_RETURN, 0); });
+  EXPECT_EQ(YesNoBoxText(gone, true, "t", "q"), 1);  // Enter takes the default, Yes
+  EXPECT_EQ(driver.seen().owner, nullptr);
+}
