@@ -5,6 +5,7 @@
 namespace {
 constexpr int kGripSize = 10;
 constexpr int kMaxBatchedMoves = 100;
+constexpr UINT kMoveFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
 
 RECT ControlRectInClient(HWND dialog, HWND control) {
   RECT r{};
@@ -89,6 +90,7 @@ void CAnchorDlg::LayoutAnchors() {
   GetClientRect(hwnd(), &client);
 
   HDWP batch = BeginDeferWindowPos(kMaxBatchedMoves);
+  bool moved = false;
   for (Anchor& a : anchors_) {
     RECT r = a.rect;
     r.left = NewStart(a.horizontal, a.rect.left, a.rect.right, dx, a.ratioX, client.right);
@@ -101,14 +103,17 @@ void CAnchorDlg::LayoutAnchors() {
     if (!control) continue;
     if (batch) {
       batch = DeferWindowPos(batch, control, nullptr, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+                             r.bottom - r.top, kMoveFlags);
     } else {
-      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, kMoveFlags);
     }
+    moved = true;
   }
   if (batch) EndDeferWindowPos(batch);
   lastLayout_ = window;
+  // The dialog erases its own surface under the controls (group boxes overlap the buttons they
+  // frame), so every control paints itself again rather than keeping copied pixels.
+  if (moved) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CAnchorDlg::LimitTrackingSize(MINMAXINFO* info) const {
