@@ -1,8 +1,13 @@
 #include "PlotterDlg.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "ChartAxes.h"
+#include "ChartSetup.h"
 #include "ClockText.h"
+#include "DataLimits.h"
 #include "FileDialog.h"
 #include "SpectrumLoad.h"
 #include "zelvora_ids.h"
@@ -11,6 +16,10 @@ namespace {
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockPeriod = 1000;
 constexpr int kBandHeight = 90;  // the band of controls below the chart
+constexpr RECT kChartStartPlace{0, 0, 790, 480};
+constexpr AxisLimits kStartLimits{0.0, 1000.0, 0.0, 100.0};
+
+constexpr int16_t kRightButton = 2;
 
 constexpr COLORREF kStatusTextColour = RGB(0, 0, 100);
 constexpr COLORREF kEditTextColour = RGB(0, 0, 150);
@@ -84,13 +93,7 @@ BOOL CPlotterDlg::OnInitDialog() {
 
   SetUpImageButtons();
   SetDlgItemTextA(hwnd(), IDC_PLOT_COUNTER, "0");
-
-  // Until the chart takes its place: the navigation controls shown, the overlay button hidden.
-  ShowItem(IDC_PREVIOUS_GRAPH, true);
-  ShowItem(IDC_NEXT_GRAPH, true);
-  ShowItem(IDC_PLOT_COUNTER, true);
-  ShowItem(IDC_OVERLAY_SPECTRUM, false);
-
+  CreateChart();
   captionPen_.reset(CreatePen(PS_SOLID, 1, kCaptionPenColour));
 
   SetXLinear();
@@ -130,6 +133,37 @@ void CPlotterDlg::SetUpImageButtons() {
   lethargy_.Bind(hwnd(), IDC_LETHARGY);
 }
 
+// Makes the chart and gives it its look. Without the chart component every chart call does
+// nothing and the window works on without a graph.
+void CPlotterDlg::CreateChart() {
+  chart_.Create(hwnd(), IDC_CHART, kChartStartPlace);
+  // The dialog had its size before the chart existed: give the chart its area at once.
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  PlaceChart(client.right, client.bottom);
+  CChart2D::EventHandlers handlers;
+  handlers.limitsChanged = [this](double* values6, int32_t*) { OnChartLimitsChanged(values6); };
+  handlers.mouseDown = [this](int16_t button, int16_t shift, int32_t, int32_t) {
+    OnChartMouseDown(button, shift);
+  };
+  chart_.SetEventHandlers(std::move(handlers));
+  SetUpChartLook(chart_, GetSysColor(COLOR_BTNFACE));
+
+  // The edits' change handlers put the start limits into currentLimits and to the axes.
+  SetDlgItemTextA(hwnd(), IDC_X_MIN, "0");
+  SetDlgItemTextA(hwnd(), IDC_X_MAX, "1000");
+  SetDlgItemTextA(hwnd(), IDC_Y_MIN, "0");
+  SetDlgItemTextA(hwnd(), IDC_Y_MAX, "100");
+  homeLimits_ = kStartLimits;
+
+  SetUpChartSeries(chart_);
+
+  ShowItem(IDC_PREVIOUS_GRAPH, true);
+  ShowItem(IDC_NEXT_GRAPH, true);
+  ShowItem(IDC_PLOT_COUNTER, true);
+  ShowItem(IDC_OVERLAY_SPECTRUM, false);
+}
+
 void CPlotterDlg::ShowItem(int id, bool shown) {
   if (HWND item = Item(id)) ShowWindow(item, shown ? SW_SHOW : SW_HIDE);
 }
@@ -156,6 +190,18 @@ bool CPlotterDlg::OnCommand(int id, int code, HWND) {
       return true;
     case IDC_NEXT_GRAPH:
       if (code == BN_CLICKED) ShowNextPlot();
+      return true;
+    case IDC_X_MIN:
+    case IDC_X_MAX:
+    case IDC_Y_MIN:
+    case IDC_Y_MAX:
+      if (code == EN_CHANGE) OnLimitEditChanged(id);
+      return true;
+    case IDC_X_CAPTION:
+      if (code == STN_CLICKED) ReturnXToDataRange();
+      return true;
+    case IDC_Y_CAPTION:
+      if (code == STN_CLICKED) ReturnYToDataRange();
       return true;
     case IDC_EXIT:
       if (code == BN_CLICKED) OnCancel();
@@ -243,26 +289,127 @@ void CPlotterDlg::StepPlot(int step) {
   }
 }
 
-// ---- Axis scales -----------------------------------------------------------------------------
+// ---- Axis scales and limits ------------------------------------------------------------------
 
 void CPlotterDlg::SetXLinear() {
   xLinear_.SetCheck(1);
   xLogarithmic_.SetCheck(0);
+  SetAxisScale(chart_, "x", AxisScale::Linear);
 }
 
 void CPlotterDlg::SetXLogarithmic() {
   xLogarithmic_.SetCheck(1);
   xLinear_.SetCheck(0);
+  SetAxisScale(chart_, "x", AxisScale::Logarithmic);
 }
 
 void CPlotterDlg::SetYLinear() {
   yLinear_.SetCheck(1);
   yLogarithmic_.SetCheck(0);
+  SetAxisScale(chart_, "y", AxisScale::Linear);
 }
 
 void CPlotterDlg::SetYLogarithmic() {
   yLogarithmic_.SetCheck(1);
   yLinear_.SetCheck(0);
+  SetAxisScale(chart_, "y", AxisScale::Logarithmic);
+}
+
+void CPlotterDlg::ScaleToData(int block) {
+  const bool hasTexts = block >= 0 && block < static_cast<int>(spectrum_.blocks.size());
+  const std::string title = hasTexts ? spectrum_.blocks[static_cast<size_t>(block)].title : "";
+  chart_.TitleBox().Text().SetContent(title);
+  const CAxis x = chart_.Axis("x");
+  const CAxis y = chart_.Axis("y");
+  const CAxis y2 = chart_.Axis("y2");
+
+  // An empty block keeps the range shown before (DataLimits says why).
+  currentLimits_ = DataLimits(spectrum_, block, homeLimits_);
+  if (WantsLogarithmicLabels(currentLimits_)) y.TickLabels().SetLabelMode(kLogarithmicLabels);
+
+  x.MinLimit().SetValue(currentLimits_.xMin);
+  y.MinLimit().SetValue(currentLimits_.yMin);
+  y2.MinLimit().SetValue(currentLimits_.yMin);
+  x.MaxLimit().SetValue(currentLimits_.xMax);
+  y.MaxLimit().SetValue(currentLimits_.yMax);
+  y2.MaxLimit().SetValue(currentLimits_.yMax);
+
+  // The edits round the limits to their texts and put those to the chart again.
+  ShowLimits(WhichLimits::All);
+  homeLimits_ = currentLimits_;
+
+  SetGridSpacing(x, xLogarithmic_.GetCheck() ? AxisScale::Logarithmic : AxisScale::Linear);
+  SetGridSpacing(y, yLogarithmic_.GetCheck() ? AxisScale::Logarithmic : AxisScale::Linear);
+}
+
+void CPlotterDlg::ShowLimits(WhichLimits which) {
+  // Copies first: each edit's change handler writes its own member back.
+  const AxisLimits shown = currentLimits_;
+  if (which != WhichLimits::Y) {
+    SetDlgItemTextA(hwnd(), IDC_X_MIN, FormatLimit(shown.xMin).c_str());
+    SetDlgItemTextA(hwnd(), IDC_X_MAX, FormatLimit(shown.xMax).c_str());
+  }
+  if (which != WhichLimits::X) {
+    SetDlgItemTextA(hwnd(), IDC_Y_MIN, FormatLimit(shown.yMin).c_str());
+    SetDlgItemTextA(hwnd(), IDC_Y_MAX, FormatLimit(shown.yMax).c_str());
+  }
+}
+
+// Any change of a limit edit's text, typed or written by the program, goes to currentLimits and
+// to the chart at once, unchecked.
+void CPlotterDlg::OnLimitEditChanged(int id) {
+  char text[kLimitTextSize] = "";
+  GetDlgItemTextA(hwnd(), id, text, sizeof text);
+  const double value = ReadLimit(text);
+  switch (id) {
+    case IDC_X_MIN:
+      currentLimits_.xMin = value;
+      PutXMinimum(chart_, value);
+      break;
+    case IDC_X_MAX:
+      currentLimits_.xMax = value;
+      PutXMaximum(chart_, value);
+      break;
+    case IDC_Y_MIN:
+      currentLimits_.yMin = value;
+      PutYMinimum(chart_, value);
+      break;
+    case IDC_Y_MAX:
+      currentLimits_.yMax = value;
+      PutYMaximum(chart_, value);
+      break;
+    default:
+      break;
+  }
+}
+
+void CPlotterDlg::ReturnXToDataRange() {
+  currentLimits_.xMin = homeLimits_.xMin;
+  currentLimits_.xMax = homeLimits_.xMax;
+  PutXMinimum(chart_, currentLimits_.xMin);
+  PutXMaximum(chart_, currentLimits_.xMax);
+  ShowLimits(WhichLimits::X);
+}
+
+void CPlotterDlg::ReturnYToDataRange() {
+  currentLimits_.yMin = homeLimits_.yMin;
+  currentLimits_.yMax = homeLimits_.yMax;
+  PutYMinimum(chart_, currentLimits_.yMin);
+  PutYMaximum(chart_, currentLimits_.yMax);
+  ShowLimits(WhichLimits::Y);
+}
+
+// The chart's own limit change: its first four values; the rest stay as the chart passed them.
+void CPlotterDlg::OnChartLimitsChanged(const double* values6) {
+  currentLimits_ = {values6[0], values6[1], values6[2], values6[3]};
+  ShowLimits(WhichLimits::All);
+}
+
+// A right click without Shift, Ctrl or Alt returns both axes to the data range.
+void CPlotterDlg::OnChartMouseDown(int16_t button, int16_t shift) {
+  if (button != kRightButton || shift != 0) return;
+  ReturnXToDataRange();
+  ReturnYToDataRange();
 }
 
 // ---- Clock, painting, window behaviour -------------------------------------------------------
@@ -293,8 +440,16 @@ bool CPlotterDlg::OnPaint() {
 void CPlotterDlg::OnSize(UINT type, int cx, int cy) {
   CAnchorDlg::OnSize(type, cx, cy);
   if (type == SIZE_MINIMIZED) return;
-  // The chart's area: the client's full width and its height less the band.
-  RECT chartArea{0, 0, cx, cy - kBandHeight};
+  PlaceChart(cx, cy);
+}
+
+// The chart's area: the client's full width and its height less the band.
+void CPlotterDlg::PlaceChart(int cx, int cy) {
+  RECT chartArea{0, 0, cx, std::max(cy - kBandHeight, 0)};
+  if (HWND chart = chart_.Window()) {
+    MoveWindow(chart, chartArea.left, chartArea.top, chartArea.right, chartArea.bottom, TRUE);
+    InvalidateRect(chart, nullptr, TRUE);
+  }
   InvalidateRect(hwnd(), &chartArea, TRUE);
 }
 

@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "AnchorDlg.h"
+#include "AxisLimits.h"
+#include "Chart2D.h"
 #include "Handles.h"
 #include "ImageButton.h"
 #include "SpectrumSet.h"
@@ -19,6 +22,8 @@ class CPlotterDlg : public CAnchorDlg {
   explicit CPlotterDlg(std::string commandLinePath = {});
 
   const SpectrumSet& spectrum() const { return spectrum_; }
+  const AxisLimits& currentLimits() const { return currentLimits_; }
+  const AxisLimits& homeLimits() const { return homeLimits_; }
 
   // The whole load of a main file: the open dialog (or the command-line path, the first time),
   // both reading passes, the controls of the file's kind and the first plot.
@@ -29,6 +34,11 @@ class CPlotterDlg : public CAnchorDlg {
   void SetXLogarithmic();
   void SetYLinear();
   void SetYLogarithmic();
+  // Scales both axes to the data of `block` and makes that range the one to return to.
+  void ScaleToData(int block);
+  // Writes the named limits of currentLimits into their edits (whose change handlers put the
+  // shown values to the chart again).
+  void ShowLimits(WhichLimits which);
   void ShowClock();
 
  protected:
@@ -45,7 +55,14 @@ class CPlotterDlg : public CAnchorDlg {
  private:
   void AddAboutItemToSystemMenu();
   void SetUpImageButtons();
+  void CreateChart();
+  void OnLimitEditChanged(int id);
+  void ReturnXToDataRange();
+  void ReturnYToDataRange();
+  void OnChartLimitsChanged(const double* values6);
+  void OnChartMouseDown(int16_t button, int16_t shift);
   void ShowControlsOfKind(int fileKind);
+  void PlaceChart(int cx, int cy);
   void ShowItem(int id, bool shown);
   void ShowPlotCounter();
   void ShowPlot(int block);
@@ -54,6 +71,9 @@ class CPlotterDlg : public CAnchorDlg {
   std::string TakeFilePath();
 
   SpectrumSet spectrum_;
+  CChart2D chart_;
+  AxisLimits currentLimits_;  // the limits in force, as the edits show them
+  AxisLimits homeLimits_;     // the data range of the plot on show
   std::string commandLinePath_;
   bool firstLoad_ = true;
 

@@ -1,0 +1,187 @@
+// Zelvora as the user gets it: the program started without ChartControl.dll beside it, and the
+// main window hosting the real chart component once the build has made it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ChartApi.h"
+#include "PlotterDlg.h"
+#include "zelvora_ids.h"
+
+namespace {
+
+std::string FolderOfThisProgram() {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.erase(folder.find_last_of('\\') + 1);
+}
+
+bool ChartLibraryBesideThisProgram() {
+  return GetFileAttributesA((FolderOfThisProgram() + kChartLibraryName).c_str()) !=
+         INVALID_FILE_ATTRIBUTES;
+}
+
+// The build's Zelvora.exe; a path of the Linux host is on Wine's drive Z.
+std::string ZelvoraExe() {
+  std::string path = ZELVORA_EXE;
+  if (!path.empty() && path[0] == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == search->processId && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  WindowSearch search{processId, {}};
+  EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string TextOf(HWND hwnd) {
+  char text[256] = "";
+  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = "";
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+// A started program, ended when the test ends however it ends.
+class ChildProcess {
+ public:
+  bool Start(const std::string& exe, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &info_) != FALSE;
+  }
+  ~ChildProcess() {
+    if (!info_.hProcess) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  HANDLE process() const { return info_.hProcess; }
+  DWORD id() const { return info_.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
+  char temp[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "zelvora-without-chart\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  DeleteFileA((folder + kChartLibraryName).c_str());
+  const std::string exe = folder + "Zelvora.exe";
+  ASSERT_TRUE(CopyFileA(ZelvoraExe().c_str(), exe.c_str(), FALSE)) << ZelvoraExe();
+
+  ChildProcess zelvora;
+  ASSERT_TRUE(zelvora.Start(exe, folder));
+  WaitForInputIdle(zelvora.process(), 60000);
+  // Wait for the main window (a message box, had there been one, would come before it).
+  HWND main = nullptr;
+  for (int i = 0; i < 600 && !main; ++i) {
+    for (HWND hwnd : VisibleWindowsOf(zelvora.id()))
+      if (TextOf(hwnd) == "Zelvora") main = hwnd;
+    if (!main) Sleep(100);
+  }
+  ASSERT_NE(main, nullptr) << "no main window";
+
+  // One window and no message box; the chart's place is empty.
+  const std::vector<HWND> windows = VisibleWindowsOf(zelvora.id());
+  ASSERT_EQ(windows.size(), 1u) << ClassOf(windows.back()) << " \"" << TextOf(windows.back())
+                                << "\"";
+  EXPECT_EQ(GetDlgItem(main, IDC_CHART), nullptr);
+
+  // The band works: the set-up's limits, typing, the return to the data range, the scales.
+  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MIN)), "0");
+  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_Y_MAX)), "100");
+  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_PLOT_COUNTER)), "0");
+  SendMessageA(GetDlgItem(main, IDC_X_MIN), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5"));
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_X_CAPTION, STN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_X_CAPTION)));
+  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MIN)), "0.0");
+  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MAX)), "1000.000000");
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_X_LOGARITHMIC, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_X_LOGARITHMIC)));
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_X_LOGARITHMIC), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_X_LINEAR), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  // Exit ends the program.
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_EXIT)));
+  ASSERT_EQ(WaitForSingleObject(zelvora.process(), 60000), WAIT_OBJECT_0)
+      << "still running after Exit";
+  DWORD exitCode = 1;
+  GetExitCodeProcess(zelvora.process(), &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+}
+
+TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
+  if (!ChartLibraryBesideThisProgram())
+    GTEST_SKIP() << kChartLibraryName << " is not built beside the test program yet";
+  CPlotterDlg dialog;
+  HWND hwnd = dialog.Create();
+  ASSERT_NE(hwnd, nullptr);
+  HWND chart = GetDlgItem(hwnd, IDC_CHART);
+  ASSERT_NE(chart, nullptr);
+  const LONG_PTR style = GetWindowLongPtrA(chart, GWL_STYLE);
+  EXPECT_TRUE(style & WS_CHILD);
+  EXPECT_TRUE(style & WS_VISIBLE);
+  // The chart takes the client area above the band from the start, and after resizing.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  RECT place{};
+  GetWindowRect(chart, &place);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
+  EXPECT_EQ(place.left, 0);
+  EXPECT_EQ(place.top, 0);
+  EXPECT_EQ(place.right, client.right);
+  EXPECT_EQ(place.bottom, client.bottom - 90);
+
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left + 80,
+               window.bottom - window.top + 40, SWP_NOMOVE | SWP_NOZORDER);
+  GetClientRect(hwnd, &client);
+  GetWindowRect(chart, &place);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
+  EXPECT_EQ(place.right, client.right);
+  EXPECT_EQ(place.bottom, client.bottom - 90);
+
+  // A right click on the chart comes back as its mouse-down event and returns both axes.
+  SetDlgItemTextA(hwnd, IDC_X_MIN, "5");
+  SetDlgItemTextA(hwnd, IDC_Y_MAX, "6");
+  SendMessageA(chart, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(100, 100));
+  SendMessageA(chart, WM_RBUTTONUP, 0, MAKELPARAM(100, 100));
+  char text[64] = "";
+  GetDlgItemTextA(hwnd, IDC_X_MIN, text, sizeof text);
+  EXPECT_STREQ(text, "0.0");
+  GetDlgItemTextA(hwnd, IDC_Y_MAX, text, sizeof text);
+  EXPECT_STREQ(text, "100.000000");
+
+  DestroyWindow(hwnd);
+}
+
+}  // namespace
