@@ -90,7 +90,8 @@ class ChildProcess {
 TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
   char temp[MAX_PATH] = "";
   GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "zelvora-without-chart\\";
+  const std::string folder =
+      std::string(temp) + "zelvora-without-chart-" + std::to_string(GetCurrentProcessId()) + "\\";
   CreateDirectoryA(folder.c_str(), nullptr);
   DeleteFileA((folder + kChartLibraryName).c_str());
   const std::string exe = folder + "Zelvora.exe";
@@ -136,6 +137,8 @@ TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
   DWORD exitCode = 1;
   GetExitCodeProcess(zelvora.process(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
+  DeleteFileA(exe.c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
