@@ -1,0 +1,314 @@
+// The toolbar: buttons from the table in ToolbarLayout, pictures from the strip bitmap, layouts
+// kept as text in the settings, and the answers to its customisation and tool tip requests.
+#include "Toolbar.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "EditorState.h"
+#include "EditorSupport.h"
+#include "FrameGlobals.h"
+#include "StatusBar.h"
+#include "quillet_ids.h"
+
+namespace {
+
+constexpr UINT_PTR kToolbarSubclassId = 1;
+constexpr DWORD kCustomizeHelpTopic = 550;
+constexpr unsigned kMsgHelpTopicMissing = 60104;
+
+// A GDI bitmap released when the wrapper goes.
+class BitmapHandle {
+ public:
+  explicit BitmapHandle(HBITMAP bitmap) : bitmap_(bitmap) {}
+  BitmapHandle(const BitmapHandle&) = delete;
+  BitmapHandle& operator=(const BitmapHandle&) = delete;
+  ~BitmapHandle() {
+    if (bitmap_) DeleteObject(bitmap_);
+  }
+  HBITMAP get() const { return bitmap_; }
+
+ private:
+  HBITMAP bitmap_;
+};
+
+constexpr COLORREF ToColorRef(unsigned rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// The strip's background becomes the button face; the image list masks it out as well, so the
+// disabled pictures are drawn from the picture alone.
+HIMAGELIST MakeToolbarImages() {
+  COLORMAP background{ToColorRef(TOOLBAR_BACKGROUND_RGB), GetSysColor(COLOR_BTNFACE)};
+  BitmapHandle strip(CreateMappedBitmap(instanceHandle, IDB_TOOLBAR, 0, &background, 1));
+  if (!strip.get()) return nullptr;
+  HIMAGELIST images = ImageList_Create(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK,
+                                       TOOLBAR_IMAGE_COUNT, 0);
+  if (images && ImageList_AddMasked(images, strip.get(), background.to) < 0) {
+    ImageList_Destroy(images);
+    images = nullptr;
+  }
+  return images;
+}
+
+// The toolbar does not own the image list it is given; it goes with the toolbar here, and the
+// global handle is cleared so that nobody uses a destroyed toolbar.
+LRESULT CALLBACK ToolbarSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR) {
+  if (message == WM_NCDESTROY) {
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(window, TB_SETIMAGELIST, 0, 0));
+    if (images) ImageList_Destroy(images);
+    RemoveWindowSubclass(window, ToolbarSubclassProc, id);
+    if (toolbarWindow == window) toolbarWindow = nullptr;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TBBUTTON MakeButton(int command, BYTE state) {
+  TBBUTTON button{};
+  const ToolbarEntry* entry = FindToolbarButton(command);
+  if (entry) {
+    button.iBitmap = entry->image;
+    button.idCommand = entry->command;
+    button.fsState = state;
+    button.fsStyle = BTNS_BUTTON;
+  } else {
+    button.fsStyle = BTNS_SEP;
+  }
+  button.iString = -1;
+  return button;
+}
+
+// The tool tip and customisation text of a command: string command id + 1000.
+int LoadButtonText(int command, char* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return 0;
+  buffer[0] = '\0';
+  if (command == 0) return 0;
+  return LoadHintText(static_cast<unsigned>(command) + TOOLTIP_ID_OFFSET, buffer, capacity);
+}
+
+// Button texts are short (below 80 characters); a buffer smaller than the text gets its start.
+void CopyToWide(const char* text, wchar_t* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return;
+  wchar_t wide[80];
+  if (MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 80) == 0) wide[0] = L'\0';
+  int length = 0;
+  while (length < capacity - 1 && wide[length] != L'\0') {
+    buffer[length] = wide[length];
+    ++length;
+  }
+  buffer[length] = L'\0';
+}
+
+// Answers the customisation dialog's request for table entry `index`: FALSE past the table.
+template <typename Notification, typename Char>
+LRESULT AnswerButtonInfo(Notification* info, Char* text, int capacity) {
+  const ToolbarEntry* entry = info->iItem >= 0 ? ToolbarEntryAt(static_cast<std::size_t>(info->iItem)) : nullptr;
+  if (!entry) return FALSE;
+  info->tbButton = MakeButton(entry->command, TBSTATE_ENABLED);
+  char name[80] = "";
+  LoadButtonText(entry->command, name, sizeof name);
+  if constexpr (sizeof(Char) == 1) {
+    if (text && capacity > 0) CopyText(text, static_cast<std::size_t>(capacity), name);
+  } else {
+    CopyToWide(name, text, capacity);
+  }
+  return TRUE;
+}
+
+// The tip is copied into the request's own buffer, which lives until the tool tip has taken it.
+template <typename Request>
+void AnswerTipText(Request* request) {
+  char tip[80] = "";
+  if (editorState.Tips) LoadButtonText(static_cast<int>(request->hdr.idFrom), tip, sizeof tip);
+  if constexpr (sizeof(request->szText[0]) == 1) {
+    CopyText(request->szText, sizeof request->szText, tip);
+  } else {
+    CopyToWide(tip, request->szText, static_cast<int>(sizeof request->szText / sizeof request->szText[0]));
+  }
+  request->lpszText = request->szText;
+  request->hinst = nullptr;
+}
+
+void ShowCustomizeHelp() {
+  if (!WinHelpA(frameWindow, helpPath, HELP_CONTEXT, kCustomizeHelpTopic))
+    InfoBox(frameWindow, IDS_PROGRAM_NAME, kMsgHelpTopicMissing, kCustomizeHelpTopic,
+            static_cast<int>(GetLastError()));
+}
+
+bool AnswerToolbarNotify(NMHDR* header, LRESULT& result) {
+  result = 0;
+  if (header->code == TTN_GETDISPINFOA || header->code == TTN_GETDISPINFOW) {
+    HWND tips = reinterpret_cast<HWND>(SendMessageA(toolbarWindow, TB_GETTOOLTIPS, 0, 0));
+    if (!tips || header->hwndFrom != tips) return false;
+    if (header->code == TTN_GETDISPINFOA)
+      AnswerTipText(reinterpret_cast<NMTTDISPINFOA*>(header));
+    else
+      AnswerTipText(reinterpret_cast<NMTTDISPINFOW*>(header));
+    return true;
+  }
+  if (header->hwndFrom != toolbarWindow) return false;
+  switch (header->code) {
+    case TBN_CUSTHELP:
+      ShowCustomizeHelp();
+      return true;
+    case TBN_QUERYINSERT:
+    case TBN_QUERYDELETE:
+      result = TRUE;
+      return true;
+    case TBN_RESET:
+      // The built-in layout stands in when the stored one cannot be read.
+      if (!RestoreToolbarLayout(kStandardLayoutName)) ApplyToolbarLayout(StandardToolbarLayout());
+      return true;
+    case TBN_BEGINADJUST:
+      ShowStatus(ID_VIEW_CUSTOMIZE_TOOLBAR);
+      return true;
+    case TBN_ENDADJUST:
+      SaveToolbarLayout(kCustomLayoutName);
+      SaveSettings();
+      return true;
+    case TBN_GETBUTTONINFOA: {
+      auto* info = reinterpret_cast<NMTOOLBARA*>(header);
+      result = AnswerButtonInfo(info, info->pszText, info->cchText);
+      return true;
+    }
+    case TBN_GETBUTTONINFOW: {
+      auto* info = reinterpret_cast<NMTOOLBARW*>(header);
+      result = AnswerButtonInfo(info, info->pszText, info->cchText);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool CreateToolbarWindow(HWND frame) {
+  HWND toolbar = CreateWindowExA(
+      0, TOOLBARCLASSNAMEA, nullptr,
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE | CCS_TOP, 0, 0, 0, 0,
+      frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR)), instanceHandle, nullptr);
+  if (!toolbar) return false;
+  SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  if (HIMAGELIST images = MakeToolbarImages()) {
+    if (SetWindowSubclass(toolbar, ToolbarSubclassProc, kToolbarSubclassId, 0))
+      SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    else
+      ImageList_Destroy(images);
+  }
+  toolbarWindow = toolbar;
+  try {
+    ApplyToolbarLayout(StandardToolbarLayout());
+  } catch (...) {  // out of memory: the frame cannot be made
+    DestroyWindow(toolbar);
+    toolbarWindow = nullptr;
+    return false;
+  }
+  SaveToolbarLayout(kStandardLayoutName);
+  RestoreToolbarLayout(kCustomLayoutName);
+  if (!editorState.ToolBar) ShowWindow(toolbar, SW_HIDE);
+  return true;
+}
+
+void CustomizeToolbar() {
+  if (toolbarWindow && editorState.ToolBar) SendMessageA(toolbarWindow, TB_CUSTOMIZE, 0, 0);
+}
+
+ToolbarLayout GetToolbarLayout() {
+  ToolbarLayout layout;
+  if (!toolbarWindow) return layout;
+  const int count = static_cast<int>(SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button{};
+    if (!SendMessageA(toolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button))) continue;
+    layout.push_back((button.fsStyle & BTNS_SEP) ? 0 : button.idCommand);
+  }
+  return layout;
+}
+
+void ApplyToolbarLayout(const ToolbarLayout& layout) {
+  if (!toolbarWindow) return;
+  // Everything that allocates comes before the toolbar is touched.
+  const int count = static_cast<int>(SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0));
+  std::vector<std::pair<int, BYTE>> states;
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button{};
+    if (SendMessageA(toolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button)) &&
+        !(button.fsStyle & BTNS_SEP))
+      states.emplace_back(button.idCommand, button.fsState);
+  }
+  std::vector<TBBUTTON> buttons;
+  for (int command : layout) {
+    if (command != 0 && !FindToolbarButton(command)) continue;
+    BYTE state = TBSTATE_ENABLED;
+    const auto kept = std::find_if(states.begin(), states.end(),
+                                   [command](const auto& item) { return item.first == command; });
+    if (command != 0 && kept != states.end()) state = kept->second;
+    buttons.push_back(MakeButton(command, state));
+  }
+  for (int i = count; i > 0; --i) SendMessageA(toolbarWindow, TB_DELETEBUTTON, i - 1, 0);
+  if (!buttons.empty())
+    SendMessageA(toolbarWindow, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  SendMessageA(toolbarWindow, TB_AUTOSIZE, 0, 0);
+  InvalidateRect(toolbarWindow, nullptr, TRUE);
+}
+
+void SaveToolbarLayout(const char* name) {
+  if (!toolbarWindow || !name) return;
+  try {
+    WriteSettingString(kToolbarLayoutSection, name, EncodeToolbarLayout(GetToolbarLayout()).c_str());
+  } catch (...) {  // out of memory: the stored layout stays as it was
+  }
+}
+
+bool RestoreToolbarLayout(const char* name) {
+  if (!toolbarWindow || !name) return false;
+  char text[kToolbarLayoutTextCapacity];
+  ReadSettingString(kToolbarLayoutSection, name, "-", text);  // "-" is no layout: nothing stored
+  try {
+    const std::optional<ToolbarLayout> layout = ParseToolbarLayout(text);
+    if (!layout) return false;
+    ApplyToolbarLayout(*layout);
+    return true;
+  } catch (...) {  // out of memory: the toolbar keeps its buttons
+    return false;
+  }
+}
+
+bool HandleToolbarNotify(NMHDR* header, LRESULT& result) {
+  if (!header || !toolbarWindow) return false;
+  try {
+    return AnswerToolbarNotify(header, result);
+  } catch (...) {  // out of memory for a layout: nothing may leave the frame's procedure
+    result = 0;
+    return true;
+  }
+}
+
+void SetToolButtonState(UINT command, bool enabled) {
+  if (!toolbarWindow || command == 0) return;
+  const LRESULT current = SendMessageA(toolbarWindow, TB_GETSTATE, command, 0);
+  if (current == -1) return;
+  const BYTE old = static_cast<BYTE>(current);
+  BYTE state = old & ~(TBSTATE_ENABLED | TBSTATE_INDETERMINATE | TBSTATE_HIDDEN);
+  state |= enabled ? TBSTATE_ENABLED : TBSTATE_INDETERMINATE;
+  if (state != old) SendMessageA(toolbarWindow, TB_SETSTATE, command, MAKELPARAM(state, 0));
+}
+
+void CheckToolButton(UINT command, bool pressed) {
+  if (!toolbarWindow || command == 0) return;
+  const LRESULT current = SendMessageA(toolbarWindow, TB_GETSTATE, command, 0);
+  if (current == -1) return;
+  const BYTE old = static_cast<BYTE>(current);
+  BYTE state = old & ~(TBSTATE_CHECKED | TBSTATE_HIDDEN);
+  if (pressed) state |= TBSTATE_CHECKED;
+  if (state != old) SendMessageA(toolbarWindow, TB_SETSTATE, command, MAKELPARAM(state, 0));
+}
+
+void ToggleToolbar() {
+  editorState.ToolBar = editorState.ToolBar ? 0 : 1;
+  if (toolbarWindow) ShowWindow(toolbarWindow, editorState.ToolBar ? SW_SHOW : SW_HIDE);
+  RequestFrameLayout();
+}

@@ -1,0 +1,330 @@
+// The toolbar on a real frame: its buttons and pictures, the stored layouts, customisation
+// notifications (and the real customisation dialog), tool tips and button states.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "BarsTestFrame.h"
+#include "EditorState.h"
+#include "SettingsStore.h"
+#include "FrameGlobals.h"
+#include "StatusBar.h"
+#include "Toolbar.h"
+#include "quillet_ids.h"
+
+namespace {
+
+// Sends the frame a toolbar notification as the toolbar would.
+LRESULT SendToolbarNotify(UINT code) {
+  NMHDR header{toolbarWindow, IDC_TOOLBAR, code};
+  return SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&header));
+}
+
+BYTE ButtonState(UINT command) {
+  return static_cast<BYTE>(SendMessageA(toolbarWindow, TB_GETSTATE, command, 0));
+}
+
+std::string TipText(UINT command, HWND from) {
+  NMTTDISPINFOA request{};
+  request.hdr = {from, command, TTN_GETDISPINFOA};
+  std::memcpy(request.szText, "stale", 6);
+  SendMessageA(frameWindow, WM_NOTIFY, command, reinterpret_cast<LPARAM>(&request));
+  return request.lpszText ? request.lpszText : "<none>";
+}
+
+HWND ToolbarTips() { return reinterpret_cast<HWND>(SendMessageA(toolbarWindow, TB_GETTOOLTIPS, 0, 0)); }
+
+using ToolbarTest = BarsTest;
+
+TEST_F(ToolbarTest, StartsWithTheStandardButtonsAndThe31Pictures) {
+  ASSERT_NE(toolbarWindow, nullptr);
+  EXPECT_EQ(GetDlgCtrlID(toolbarWindow), IDC_TOOLBAR);
+  EXPECT_EQ(GetParent(toolbarWindow), frameWindow);
+  const LONG_PTR style = GetWindowLongPtrA(toolbarWindow, GWL_STYLE);
+  EXPECT_TRUE(style & TBSTYLE_TOOLTIPS);
+  EXPECT_TRUE(style & CCS_ADJUSTABLE);
+  EXPECT_TRUE(style & WS_CLIPSIBLINGS);
+  EXPECT_TRUE(IsWindowVisible(toolbarWindow));
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+  EXPECT_NE(ToolbarTips(), nullptr);
+
+  // Button 3 is Open with picture 1; every button starts enabled.
+  TBBUTTON open{};
+  ASSERT_TRUE(SendMessageA(toolbarWindow, TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&open)));
+  EXPECT_EQ(open.idCommand, ID_FILE_OPEN);
+  EXPECT_EQ(open.iBitmap, TOOLBAR_IMAGE_OPEN);
+  EXPECT_TRUE(open.fsState & TBSTATE_ENABLED);
+
+  HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarWindow, TB_GETIMAGELIST, 0, 0));
+  ASSERT_NE(images, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(images), TOOLBAR_IMAGE_COUNT);
+  int width = 0, height = 0;
+  ASSERT_TRUE(ImageList_GetIconSize(images, &width, &height));
+  EXPECT_EQ(width, TOOLBAR_IMAGE_SIZE);
+  EXPECT_EQ(height, TOOLBAR_IMAGE_SIZE);
+}
+
+TEST_F(ToolbarTest, StripBackgroundIsMaskedToTheButtonFace) {
+  // Drawn transparently onto magenta, the strip's corner pixel (background) must stay magenta.
+  HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarWindow, TB_GETIMAGELIST, 0, 0));
+  ASSERT_NE(images, nullptr);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
+  HGDIOBJ old = SelectObject(memory, canvas);
+  const RECT all{0, 0, 16, 16};
+  HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+  FillRect(memory, &all, magenta);
+  ImageList_Draw(images, TOOLBAR_IMAGE_NEW, memory, 0, 0, ILD_TRANSPARENT);
+  EXPECT_EQ(GetPixel(memory, 0, 0), RGB(255, 0, 255));
+  SelectObject(memory, old);
+  DeleteObject(magenta);
+  DeleteObject(canvas);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST_F(ToolbarTest, CreationStoresStandardAndRestoresCustom) {
+  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Standard"), EncodeToolbarLayout(StandardToolbarLayout()));
+  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "<missing>");
+
+  WriteSettingString(kToolbarLayoutSection, "Custom", "399,0,101,341");
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{399, 0, 101, 341}));
+  // "Standard" is always the built-in layout, whatever the user made of the toolbar.
+  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Standard"), EncodeToolbarLayout(StandardToolbarLayout()));
+}
+
+TEST_F(ToolbarTest, DamagedCustomLayoutLeavesTheStandardOne) {
+  WriteSettingString(kToolbarLayoutSection, "Custom", "101,banana");
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+}
+
+TEST_F(ToolbarTest, CustomisedLayoutSurvivesRestartAndResetBringsBackTheStandard) {
+  EXPECT_EQ(SendToolbarNotify(TBN_QUERYDELETE), TRUE);
+  EXPECT_EQ(SendToolbarNotify(TBN_QUERYINSERT), TRUE);
+  // The user drops the first two entries and adds Always on Top at the front.
+  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 0, 0);
+  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 0, 0);
+  TBBUTTON topmost{TOOLBAR_IMAGE_TOPMOST, ID_VIEW_ALWAYS_ON_TOP, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
+  SendMessageA(toolbarWindow, TB_INSERTBUTTONA, 0, reinterpret_cast<LPARAM>(&topmost));
+  const ToolbarLayout customised = GetToolbarLayout();
+  ASSERT_EQ(customised.size(), kStandardToolbarEntryCount - 1);
+  ASSERT_EQ(customised.front(), ID_VIEW_ALWAYS_ON_TOP);
+
+  SendToolbarNotify(TBN_ENDADJUST);
+  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), EncodeToolbarLayout(customised));
+  EXPECT_EQ(saveSettingsCalls, 1);
+
+  RecreateBars();  // a restart
+  EXPECT_EQ(GetToolbarLayout(), customised);
+
+  SendToolbarNotify(TBN_RESET);
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+  SendToolbarNotify(TBN_ENDADJUST);
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+  EXPECT_EQ(saveSettingsCalls, 2);
+}
+
+TEST_F(ToolbarTest, ResetWorksEvenWhenTheStoredStandardIsDamaged) {
+  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 1, 0);
+  WriteSettingString(kToolbarLayoutSection, "Standard", "garbage");
+  SendToolbarNotify(TBN_RESET);
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+}
+
+TEST_F(ToolbarTest, SaveLayoutAtShutdownWritesCustom) {
+  ApplyToolbarLayout({101, 0, 102});
+  SaveToolbarLayout("Custom");
+  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "101,0,102");
+  EXPECT_EQ(saveSettingsCalls, 0);
+}
+
+TEST_F(ToolbarTest, BeginningCustomisationShowsTheCustomizeHint) {
+  SendToolbarNotify(TBN_BEGINADJUST);
+  EXPECT_EQ(StatusPartText(0), "Add, remove and arrange the toolbar buttons");
+}
+
+TEST_F(ToolbarTest, OffersEveryTableEntryWithItsTextToTheCustomisationDialog) {
+  struct Case {
+    int index;
+    int command;
+    BYTE style;
+    const char* text;
+  };
+  for (const Case& c : {Case{0, 0, BTNS_SEP, ""}, Case{1, ID_FILE_NEW, BTNS_BUTTON, "New"},
+                        Case{24, ID_VIEW_GO_TO_LINE, BTNS_BUTTON, "Go To"},
+                        Case{35, ID_VIEW_ALWAYS_ON_TOP, BTNS_BUTTON, "Topmost"},
+                        Case{42, ID_EDIT_INSERT_DATE, BTNS_BUTTON, "Timestamp"}}) {
+    char text[64];
+    std::memset(text, 'x', sizeof text);
+    NMTOOLBARA info{};
+    info.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
+    info.iItem = c.index;
+    info.pszText = text;
+    info.cchText = sizeof text;
+    EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info)), TRUE) << c.index;
+    EXPECT_EQ(info.tbButton.idCommand, c.command) << c.index;
+    EXPECT_EQ(info.tbButton.fsStyle & BTNS_SEP, c.style & BTNS_SEP) << c.index;
+    EXPECT_STREQ(text, c.text) << c.index;
+  }
+  NMTOOLBARA past{};
+  past.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
+  past.iItem = static_cast<int>(kToolbarEntryCount);
+  EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&past)), FALSE);
+
+  // A short buffer gets what fits and its terminator, nothing past it.
+  char small[6];
+  std::memset(small, 'x', sizeof small);
+  NMTOOLBARA info{};
+  info.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
+  info.iItem = 35;
+  info.pszText = small;
+  info.cchText = 4;
+  SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(small, "Top");
+  EXPECT_EQ(small[4], 'x');
+
+  // The wide request of a Unicode toolbar gets the same.
+  wchar_t wide[32] = L"";
+  NMTOOLBARW wideInfo{};
+  wideInfo.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOW)};
+  wideInfo.iItem = 1;
+  wideInfo.pszText = wide;
+  wideInfo.cchText = 32;
+  EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&wideInfo)), TRUE);
+  EXPECT_EQ(std::wstring(wide), L"New");
+}
+
+TEST_F(ToolbarTest, TipsFollowTheTipsOption) {
+  HWND tips = ToolbarTips();
+  ASSERT_NE(tips, nullptr);
+  editorState.Tips = 1;
+  EXPECT_EQ(TipText(ID_EDIT_FIND, tips), "Find");
+  EXPECT_EQ(TipText(ID_VIEW_ALWAYS_ON_TOP, tips), "Topmost");
+  editorState.Tips = 0;
+  EXPECT_EQ(TipText(ID_EDIT_FIND, tips), "");
+  editorState.Tips = 1;
+  // Another window's tool tip request is not the toolbar's to answer.
+  EXPECT_EQ(TipText(ID_EDIT_FIND, frameWindow), "<none>");
+
+  NMTTDISPINFOW wide{};
+  wide.hdr = {tips, ID_FILE_SAVE, TTN_GETDISPINFOW};
+  SendMessageA(frameWindow, WM_NOTIFY, ID_FILE_SAVE, reinterpret_cast<LPARAM>(&wide));
+  ASSERT_NE(wide.lpszText, nullptr);
+  EXPECT_EQ(std::wstring(wide.lpszText), L"Save");
+}
+
+TEST_F(ToolbarTest, ButtonStatesFollowEnableAndCheckCalls) {
+  SetToolButtonState(ID_FILE_SAVE, false);
+  EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
+  EXPECT_TRUE(ButtonState(ID_FILE_SAVE) & TBSTATE_INDETERMINATE);
+  SetToolButtonState(ID_FILE_SAVE, true);
+  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
+  EXPECT_FALSE(ButtonState(ID_FILE_SAVE) & TBSTATE_INDETERMINATE);
+
+  // A hidden button is shown again by either call.
+  SendMessageA(toolbarWindow, TB_HIDEBUTTON, ID_EDIT_CUT, TRUE);
+  SetToolButtonState(ID_EDIT_CUT, true);
+  EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONHIDDEN, ID_EDIT_CUT, 0));
+
+  // Always on Top is not on the standard toolbar: the calls leave the toolbar alone.
+  const ToolbarLayout before = GetToolbarLayout();
+  CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, true);
+  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);
+  SetToolButtonState(0, false);  // separators are not buttons
+  EXPECT_EQ(GetToolbarLayout(), before);
+  EXPECT_TRUE(ButtonState(ID_FILE_NEW) & TBSTATE_ENABLED);
+
+  ApplyToolbarLayout({ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW});
+  CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, true);
+  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
+  // Disabling keeps the check; enabling keeps it too.
+  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);
+  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, true);
+  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
+  CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, false);
+  EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
+}
+
+TEST_F(ToolbarTest, ButtonsKeepTheirStatesAcrossALayoutChange) {
+  SetToolButtonState(ID_FILE_SAVE, false);
+  SendToolbarNotify(TBN_RESET);
+  EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
+  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_OPEN, 0));
+}
+
+TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
+  RECT client{};
+  GetWindowRect(mdiClient, &client);
+  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
+  RECT bar{};
+  GetWindowRect(toolbarWindow, &bar);
+  EXPECT_EQ(client.top, bar.bottom - bar.top);
+
+  ToggleToolbar();
+  PumpMessages();
+  EXPECT_EQ(editorState.ToolBar, 0);
+  EXPECT_FALSE(IsWindowVisible(toolbarWindow));
+  GetWindowRect(mdiClient, &client);
+  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
+  EXPECT_EQ(client.top, 0);
+
+  ToggleToolbar();
+  PumpMessages();
+  EXPECT_EQ(editorState.ToolBar, 1);
+  EXPECT_TRUE(IsWindowVisible(toolbarWindow));
+  GetWindowRect(mdiClient, &client);
+  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
+  EXPECT_EQ(client.top, bar.bottom - bar.top);
+}
+
+TEST_F(ToolbarTest, HiddenByTheOptionAtCreation) {
+  editorState.ToolBar = 0;
+  RecreateBars();
+  ASSERT_NE(toolbarWindow, nullptr);
+  EXPECT_FALSE(IsWindowVisible(toolbarWindow));
+  // Changing its buttons keeps it hidden; the frame's client starts at the top.
+  ApplyToolbarLayout({ID_FILE_NEW});
+  EXPECT_FALSE(GetWindowLongPtrA(toolbarWindow, GWL_STYLE) & WS_VISIBLE);
+  RECT client{};
+  GetWindowRect(mdiClient, &client);
+  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
+  EXPECT_EQ(client.top, 0);
+  // Customisation is only offered for a shown toolbar; nothing opens here.
+  CustomizeToolbar();
+  EXPECT_EQ(saveSettingsCalls, 0);
+}
+
+// Closes the customisation dialog as soon as it is about to be activated.
+HHOOK closeHook = nullptr;
+LRESULT CALLBACK CloseCustomizeDialog(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, "#32770") == 0) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+  }
+  return CallNextHookEx(closeHook, code, wParam, lParam);
+}
+
+TEST_F(ToolbarTest, RealCustomisationDialogReportsBeginAndEnd) {
+  closeHook = SetWindowsHookExA(WH_CBT, CloseCustomizeDialog, nullptr, GetCurrentThreadId());
+  ASSERT_NE(closeHook, nullptr);
+  ApplyToolbarLayout({ID_FILE_NEW, 0, ID_FILE_OPEN});
+  CustomizeToolbar();
+  UnhookWindowsHookEx(closeHook);
+  closeHook = nullptr;
+  // The dialog asked for the entries, and its end stored the layout and the settings.
+  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "101,0,102");
+  EXPECT_EQ(saveSettingsCalls, 1);
+  EXPECT_EQ(StatusPartText(0), "Add, remove and arrange the toolbar buttons");
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+// The notification-area icon through the test seam, minimising to it and back, and Always on
+// Top with the placement records of the error-code window and the character chart.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "BarsTestFrame.h"
+#include "EditorState.h"
+#include "FrameGlobals.h"
+#include "MessageBoxes.h"
+#include "TrayIcon.h"
+#include "quillet_ids.h"
+
+namespace {
+
+bool IsTopmost(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+class TrayIconTest : public BarsTest {
+ protected:
+  void TearDown() override {
+    SetTopmost(frameWindow, false);
+    if (!IsWindowVisible(frameWindow) || IsIconic(frameWindow)) ShowWindow(frameWindow, SW_RESTORE);
+    BarsTest::TearDown();
+  }
+};
+
+TEST_F(TrayIconTest, AddPutsTheIconWithItsCallbackAndTip) {
+  TrayRecorder tray;
+  AddTrayIcon();
+  ASSERT_EQ(tray.calls().size(), 1u);
+  const auto& call = tray.calls()[0];
+  EXPECT_EQ(call.message, static_cast<DWORD>(NIM_ADD));
+  EXPECT_EQ(call.data.hWnd, frameWindow);
+  EXPECT_EQ(call.data.uID, 0x80C8u);
+  EXPECT_EQ(call.data.uCallbackMessage, 0x80C8u);
+  EXPECT_EQ(call.data.uFlags & (NIF_MESSAGE | NIF_ICON | NIF_TIP), static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+  EXPECT_NE(call.data.hIcon, nullptr);
+  EXPECT_STREQ(call.data.szTip, "Quillet");
+  EXPECT_GE(call.data.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
+
+  tray.clear();
+  AddTrayIcon(nullptr);
+  ASSERT_EQ(tray.calls().size(), 1u);
+  EXPECT_STREQ(tray.calls()[0].data.szTip, "");
+
+  // A tip longer than the record's field is cut, terminated.
+  tray.clear();
+  const std::string longTip(200, 't');
+  AddTrayIcon(longTip.c_str());
+  ASSERT_EQ(tray.calls().size(), 1u);
+  EXPECT_EQ(std::strlen(tray.calls()[0].data.szTip), sizeof tray.calls()[0].data.szTip - 1);
+}
+
+TEST_F(TrayIconTest, RemoveDeletesTheFramesIcon) {
+  TrayRecorder tray;
+  RemoveTrayIcon();
+  ASSERT_EQ(tray.calls().size(), 1u);
+  EXPECT_EQ(tray.calls()[0].message, static_cast<DWORD>(NIM_DELETE));
+  EXPECT_EQ(tray.calls()[0].data.hWnd, frameWindow);
+  EXPECT_EQ(tray.calls()[0].data.uID, 0x80C8u);
+}
+
+TEST_F(TrayIconTest, MinimisingWithoutTaskTrayLeavesAnOrdinaryMinimisedFrame) {
+  TrayRecorder tray;
+  editorState.TaskTray = 0;
+  EXPECT_FALSE(MinimizeToTray());
+  ShowWindow(frameWindow, SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(frameWindow));
+  EXPECT_TRUE(IsWindowVisible(frameWindow));
+  EXPECT_TRUE(tray.calls().empty());
+}
+
+TEST_F(TrayIconTest, MinimisingWithTaskTrayHidesTheFrameAndAClickBringsItBack) {
+  TrayRecorder tray;
+  editorState.TaskTray = 1;
+  AddTrayIcon();
+  tray.clear();
+  ShowWindow(frameWindow, SW_MINIMIZE);
+  EXPECT_FALSE(IsWindowVisible(frameWindow));
+  ASSERT_EQ(tray.calls().size(), 1u);  // only the check that the icon is there
+  EXPECT_EQ(tray.calls()[0].message, static_cast<DWORD>(NIM_MODIFY));
+
+  // Moving over the icon and other events do nothing.
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_MOUSEMOVE);
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId + 1, WM_LBUTTONDOWN);  // not our icon
+  EXPECT_FALSE(IsWindowVisible(frameWindow));
+
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(frameWindow));
+  EXPECT_FALSE(IsIconic(frameWindow));
+  PumpMessages();
+  // The frame is laid out again on its way back.
+  RECT client{};
+  GetClientRect(frameWindow, &client);
+  EXPECT_EQ(client.right, 600);
+
+  // The right button does the same.
+  ShowWindow(frameWindow, SW_MINIMIZE);
+  EXPECT_FALSE(IsWindowVisible(frameWindow));
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(frameWindow));
+  EXPECT_FALSE(IsIconic(frameWindow));
+}
+
+TEST_F(TrayIconTest, MinimisingPutsALostIconBackOrKeepsTheFrameReachable) {
+  TrayRecorder tray(false);  // the shell holds no icon and takes none
+  editorState.TaskTray = 1;
+  ShowWindow(frameWindow, SW_MINIMIZE);
+  EXPECT_TRUE(IsWindowVisible(frameWindow)) << "without an icon the frame must keep its taskbar button";
+  EXPECT_TRUE(IsIconic(frameWindow));
+  ASSERT_EQ(tray.calls().size(), 2u);
+  EXPECT_EQ(tray.calls()[0].message, static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_EQ(tray.calls()[1].message, static_cast<DWORD>(NIM_ADD));
+  ShowWindow(frameWindow, SW_RESTORE);
+
+  // The shell lost the icon (Explorer restarted) but takes it again: the frame goes to the tray.
+  tray.clear();
+  int answers = 0;
+  SetTrayNotifier([&answers](DWORD message, const NOTIFYICONDATAA&) {
+    ++answers;
+    return message == NIM_ADD;
+  });
+  EXPECT_TRUE(MinimizeToTray());
+  EXPECT_FALSE(IsWindowVisible(frameWindow));
+  EXPECT_EQ(answers, 2);
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(frameWindow));
+}
+
+TEST_F(TrayIconTest, ShownFromTheIconTheFrameTakesTheTopMostOption) {
+  TrayRecorder tray;
+  editorState.TaskTray = 1;
+  ShowWindow(frameWindow, SW_MINIMIZE);
+  editorState.TopMost = 1;
+  SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsTopmost(frameWindow));
+}
+
+// Stand-ins for the error-code window and the character chart, of their classes.
+class ReferenceWindows {
+ public:
+  ReferenceWindows() {
+    for (const char* name : {"MSErrorsClass", "TableWindowClass"}) {
+      WNDCLASSA windowClass{};
+      windowClass.lpfnWndProc = DefWindowProcA;
+      windowClass.hInstance = instanceHandle;
+      windowClass.lpszClassName = name;
+      RegisterClassA(&windowClass);
+    }
+    errors_ = CreateWindowExA(0, "MSErrorsClass", "errors", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, instanceHandle,
+                              nullptr);
+    chart_ = CreateWindowExA(0, "TableWindowClass", "chart", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                             instanceHandle, nullptr);
+  }
+  ~ReferenceWindows() {
+    DestroyWindow(errors_);
+    DestroyWindow(chart_);
+  }
+  HWND errors() const { return errors_; }
+  HWND chart() const { return chart_; }
+
+ private:
+  HWND errors_;
+  HWND chart_;
+};
+
+TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWindows) {
+  ReferenceWindows windows;
+  ASSERT_NE(windows.errors(), nullptr);
+  ASSERT_NE(windows.chart(), nullptr);
+  editorState.errorsPlacement.show = 0;
+  editorState.asciiPlacement.show = 0;
+
+  ToggleAlwaysOnTop();
+  EXPECT_EQ(editorState.TopMost, 1);
+  EXPECT_TRUE(IsTopmost(frameWindow));
+  EXPECT_EQ(editorState.errorsPlacement.show, 1);
+  EXPECT_EQ(editorState.asciiPlacement.show, 1);
+  EXPECT_TRUE(IsTopmost(windows.errors()));
+  EXPECT_TRUE(IsTopmost(windows.chart()));
+  // The rest of the records stays as it was.
+  EXPECT_EQ(editorState.errorsPlacement.width, PlacementRecord().width);
+
+  ToggleAlwaysOnTop();
+  EXPECT_EQ(editorState.TopMost, 0);
+  EXPECT_FALSE(IsTopmost(frameWindow));
+  EXPECT_EQ(editorState.errorsPlacement.show, 0);
+  EXPECT_EQ(editorState.asciiPlacement.show, 0);
+  EXPECT_FALSE(IsTopmost(windows.errors()));
+  EXPECT_FALSE(IsTopmost(windows.chart()));
+}
+
+TEST_F(TrayIconTest, ReapplyingTheOptionToTheFrameLeavesTheRecordsAlone) {
+  editorState.TopMost = 1;
+  editorState.errorsPlacement.show = 0;
+  editorState.asciiPlacement.show = 1;
+  ApplyFrameTopMost();
+  EXPECT_TRUE(IsTopmost(frameWindow));
+  EXPECT_EQ(editorState.errorsPlacement.show, 0);
+  EXPECT_EQ(editorState.asciiPlacement.show, 1);
+  editorState.TopMost = 0;
+  ApplyFrameTopMost();
+  EXPECT_FALSE(IsTopmost(frameWindow));
+}
+
+}  // namespace
