@@ -1,5 +1,4 @@
-// The test program's frame, the run-time globals the frame file of the program would define,
-// a SaveSettings that counts, and main.
+// The test program's frame, the editor state with a SaveSettings that counts, and main.
 #include "BarsTestFrame.h"
 
 #include <utility>
@@ -10,22 +9,6 @@
 #include "StatusBar.h"
 #include "Toolbar.h"
 #include "quillet_ids.h"
-
-HINSTANCE instanceHandle = nullptr;
-HWND frameWindow = nullptr;
-HWND mdiClient = nullptr;
-HWND toolbarWindow = nullptr;
-HWND statusWindow = nullptr;
-HACCEL acceleratorTable = nullptr;
-HWND activeDocument = nullptr;
-HWND activeEdit = nullptr;
-HWND findDialog = nullptr;
-UINT findMessageId = 0;
-bool bulkOperation = false;
-HFONT displayFont = nullptr;
-char iniPath[256] = "";
-char helpPath[256] = "";
-char logPath[256] = "";
 
 EditorState editorState;
 int saveSettingsCalls = 0;

@@ -1,0 +1,17 @@
+#include "FrameGlobals.h"
+
+HINSTANCE instanceHandle = nullptr;
+HWND frameWindow = nullptr;
+HWND mdiClient = nullptr;
+HWND toolbarWindow = nullptr;
+HWND statusWindow = nullptr;
+HACCEL acceleratorTable = nullptr;
+HWND activeDocument = nullptr;
+HWND activeEdit = nullptr;
+HWND findDialog = nullptr;
+UINT findMessageId = 0;
+bool bulkOperation = false;
+HFONT displayFont = nullptr;
+char iniPath[256] = "";
+char helpPath[256] = "";
+char logPath[256] = "";
