@@ -175,6 +175,12 @@ class BoxDriver {
       if (++self->ticksAfterAnswer_ > 500) EndDialog(box, 0);
       return;
     }
+    // Other programs' windows (tests running beside this one) may hold the activation; the box
+    // gets its focus, and so its keys, only once it is the active window.
+    if (!GetFocus() && ++self->ticksWaitingForFocus_ < 100) {
+      SetForegroundWindow(box);
+      return;
+    }
     self->Observe(box);
     self->answered_ = true;
     self->answer_(box, GetFocus());
@@ -208,6 +214,7 @@ class BoxDriver {
   UINT_PTR timer_ = 0;
   bool answered_ = false;
   int ticksAfterAnswer_ = 0;
+  int ticksWaitingForFocus_ = 0;
   SeenBox seen_;
 };
 BoxDriver* BoxDriver::current_ = nullptr;
