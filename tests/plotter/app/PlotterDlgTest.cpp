@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "FileDialog.h"
@@ -205,6 +206,47 @@ TEST_F(PlotterDlgTest, ResizingMovesTheBandAndRefusesToShrink) {
   SendMessageA(hwnd_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, window.right - window.left);
   EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top);
+}
+
+// Handles what is queued, paints included, without asking any window to paint.
+void PumpMessages() {
+  for (int round = 0; round < 20; ++round) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+}
+
+// Colours seen on screen inside a control (its pixels as the display shows them).
+size_t ColoursOnScreen(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  HDC screen = GetDC(nullptr);
+  std::set<COLORREF> colours;
+  for (LONG y = r.top + 2; y < r.bottom - 2; y += 2)
+    for (LONG x = r.left + 2; x < r.right - 2; x += 2) colours.insert(GetPixel(screen, x, y));
+  ReleaseDC(nullptr, screen);
+  return colours.size();
+}
+
+TEST_F(PlotterDlgTest, ResizedBandPaintsItsButtonsAgain) {
+  Open();
+  // On top, at the bottom of the screen: clear of the windows other test programs show.
+  RECT start{};
+  GetWindowRect(hwnd_, &start);
+  const int bottom = GetSystemMetrics(SM_CYSCREEN) - (start.bottom - start.top) - 80;
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, bottom, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  PumpMessages();
+  ASSERT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)), 3u) << "icon not shown at all";
+
+  RECT window{};
+  GetWindowRect(hwnd_, &window);
+  SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 90,
+               window.bottom - window.top + 70, SWP_NOMOVE | SWP_NOZORDER);
+  PumpMessages();
+  // Each moved button shows its picture again, not the dialog's face painted over it.
+  EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)), 3u);
+  EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_PRINT_GRAPHIC)), 3u);
 }
 
 TEST_F(PlotterDlgTest, MinimisingAndRestoringKeepsTheLayout) {
