@@ -31,25 +31,8 @@ uint32_t BigEndian32(const unsigned char* p) { return (p[0] << 24) | (p[1] << 16
 
 // Plays an enhanced metafile into a bitmap of `size` and counts the pixels of `colour`.
 int PlayAndCount(HENHMETAFILE emf, SIZE size, COLORREF colour) {
-  Picture picture(size.cx, size.cy);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
   const RECT all{0, 0, size.cx, size.cy};
-  PlayEnhMetaFile(dc, emf, &all);
-  GdiFlush();
-  std::memcpy(picture.data(), bits, static_cast<size_t>(size.cx) * size.cy * 4);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return picture.Count(colour);
+  return Picture::Drawn(size.cx, size.cy, [&](HDC dc) { PlayEnhMetaFile(dc, emf, &all); }).Count(colour);
 }
 
 class ChartOutputTest : public ::testing::Test {

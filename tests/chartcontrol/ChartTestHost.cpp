@@ -28,36 +28,42 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 Picture FromDc(HWND window, bool printed) {
   RECT client;
   GetClientRect(window, &client);
-  Picture picture(client.right, client.bottom);
+  return Picture::Drawn(client.right, client.bottom, [&](HDC memory) {
+    if (printed) {
+      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    } else {
+      UpdateWindow(window);
+      HDC screen = GetDC(window);
+      BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+      ReleaseDC(window, screen);
+    }
+  });
+}
+
+}  // namespace
+
+Picture Picture::Drawn(int width, int height, const std::function<void(HDC)>& draw) {
+  Picture picture(width, height);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = client.right;
-  info.bmiHeader.biHeight = -client.bottom;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   HDC memory = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  if (printed) {
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-  } else {
-    UpdateWindow(window);
-    HDC screen = GetDC(window);
-    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    ReleaseDC(window, screen);
-  }
+  draw(memory);
   GdiFlush();
   const uint32_t* source = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0, n = static_cast<size_t>(client.right) * client.bottom; i < n; ++i)
+  for (size_t i = 0, n = static_cast<size_t>(width) * height; source && i < n; ++i)
     picture.data()[i] = source[i] & 0xFFFFFF;
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
   return picture;
 }
-
-}  // namespace
 
 void RecordingSink::LimitsChanged(double* values6, int32_t* flag) {
   LimitsEvent e;

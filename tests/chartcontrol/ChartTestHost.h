@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "ChartApi.h"
@@ -38,6 +39,8 @@ class Picture {
   static Picture OnScreen(HWND window);
   // What the window draws into a memory bitmap on WM_PRINTCLIENT.
   static Picture Printed(HWND window);
+  // What `draw` draws into a 32-bit memory bitmap of the given size.
+  static Picture Drawn(int width, int height, const std::function<void(HDC)>& draw);
 
   int width() const { return width_; }
   int height() const { return height_; }
