@@ -8,6 +8,7 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "chartcontrol/api/ChartMembers.h"
 
@@ -222,7 +223,7 @@ constexpr Row Handled(int32_t id, Handler handler) {
 class MemberNode final : public ChartObject {
  public:
   MemberNode(ChartHost& host, SystemColourLookup systemColour, const Table& table, void* target)
-      : host_(host), systemColour_(systemColour), table_(table), target_(target) {}
+      : host_(host), systemColour_(systemColour), table_(table), target_(target), objects_(table.count) {}
   MemberNode(const MemberNode&) = delete;
   MemberNode& operator=(const MemberNode&) = delete;
 
@@ -350,7 +351,8 @@ class MemberNode final : public ChartObject {
   }
 
   MemberNode& Child(const Row& row, int32_t key) {
-    std::unique_ptr<MemberNode>& child = children_[{&row, key}];
+    // Object rows keep their child by row, items by row and key.
+    std::unique_ptr<MemberNode>& child = row.kind == Kind::Items ? items_[{&row, key}] : objects_[&row - table_.rows];
     if (!child) {
       void* part = row.kind == Kind::Items ? row.itemAddress(target_, key) : row.field(target_);
       child = std::make_unique<MemberNode>(host_, systemColour_, *row.child, part);
@@ -362,7 +364,8 @@ class MemberNode final : public ChartObject {
   SystemColourLookup systemColour_;
   const Table& table_;
   void* target_;
-  std::map<std::pair<const Row*, int32_t>, std::unique_ptr<MemberNode>> children_;
+  std::vector<std::unique_ptr<MemberNode>> objects_;
+  std::map<std::pair<const Row*, int32_t>, std::unique_ptr<MemberNode>> items_;
 };
 
 namespace {
