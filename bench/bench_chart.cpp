@@ -16,11 +16,15 @@
 #include <random>
 #include <vector>
 
-#include "ChartApi.h"
-#include "ChartModel.h"
-#include "ChartRenderer.h"
+#include "chartcontrol/ChartRenderer.h"
+#include "chartcontrol/api/ChartMembers.h"
+#include "chartcontrol/api/ChartWindowApi.h"
+#include "chartcontrol/core/ChartModel.h"
 
 namespace {
+
+using namespace chartcontrol;
+using namespace chartcontrol::member;
 
 constexpr int kRuns = 7;
 constexpr int kWidth = 1600, kHeight = 1000;
@@ -77,7 +81,7 @@ void FillModel(ChartModel& model, int points, Kind kind) {
   lines.data.SetPointCount(1, points);
   lines.data.SetLabel(1, "bench.flu");
   lines.Style(1).fill.fore = MakeColour(0, 0, 220);
-  lines.Style(1).fillForeSet = true;
+  lines.Style(1).fill.foreSet = true;
   auto edge = [&](int j) { return log ? 1e-3 * std::pow(1e6, static_cast<double>(j) / bins) : 1000.0 * j / bins; };
   for (int j = 0; j < bins; ++j) {
     const double value = 50 + 30 * std::sin(6.0 * j / bins) + noise(random);
@@ -138,13 +142,13 @@ void BenchDrawing() {
 // One put the way Zelvora makes it: every object on the way got, used once and released.
 bool PutValue(ChartObject* chart, int32_t id, int32_t series, int32_t point, double value) {
   ChartValue result, item = ChartValue::FromInt16(1);
-  if (!chart->Invoke(9, ChartInvoke::Get, nullptr, 0, &result)) return false;
+  if (!chart->Invoke(kSeriesGroups, ChartInvoke::Get, nullptr, 0, &result)) return false;
   ChartObject* groups = result.object;
-  const bool gotGroup = groups->Invoke(3, ChartInvoke::Get, &item, 1, &result);
+  const bool gotGroup = groups->Invoke(kItem, ChartInvoke::Get, &item, 1, &result);
   groups->Release();
   if (!gotGroup) return false;
   ChartObject* group = result.object;
-  const bool gotData = group->Invoke(4, ChartInvoke::Get, nullptr, 0, &result);
+  const bool gotData = group->Invoke(kSeriesData, ChartInvoke::Get, nullptr, 0, &result);
   group->Release();
   if (!gotData) return false;
   ChartObject* data = result.object;
@@ -179,33 +183,33 @@ void BenchWriting() {
   for (int run = 0; run < 3; ++run) {
     // The counts, put as Zelvora puts them before the batch.
     ChartValue result, item = ChartValue::FromInt16(1);
-    chart->Invoke(9, ChartInvoke::Get, nullptr, 0, &result);
+    chart->Invoke(kSeriesGroups, ChartInvoke::Get, nullptr, 0, &result);
     ChartObject* groups = result.object;
-    groups->Invoke(3, ChartInvoke::Get, &item, 1, &result);
+    groups->Invoke(kItem, ChartInvoke::Get, &item, 1, &result);
     ChartObject* group = result.object;
-    group->Invoke(4, ChartInvoke::Get, nullptr, 0, &result);
+    group->Invoke(kSeriesData, ChartInvoke::Get, nullptr, 0, &result);
     ChartObject* data = result.object;
     const ChartValue one = ChartValue::FromInt32(1), count[2] = {ChartValue::FromInt32(1), ChartValue::FromInt32(points)};
-    data->Invoke(1, ChartInvoke::Put, &one, 1, nullptr);
-    data->Invoke(2, ChartInvoke::Put, &one, 1, nullptr);
-    data->Invoke(16, ChartInvoke::Put, count, 2, nullptr);
+    data->Invoke(kLayoutCode, ChartInvoke::Put, &one, 1, nullptr);
+    data->Invoke(kSeriesCount, ChartInvoke::Put, &one, 1, nullptr);
+    data->Invoke(kPointCount, ChartInvoke::Put, count, 2, nullptr);
     data->Release();
     group->Release();
     groups->Release();
 
     const double start = Now();
-    chart->Invoke(6, ChartInvoke::Put, &on, 1, nullptr);
+    chart->Invoke(kHoldRedraw, ChartInvoke::Put, &on, 1, nullptr);
     bool ok = true;
     for (int j = 0; j < bins; ++j) {
       const int k = 2 * j + 1;
       const double y = 50 + 40 * std::sin(j * 1e-4);
-      ok &= PutValue(chart, 19, 1, k, j * 1e-3);
-      ok &= PutValue(chart, 19, 1, k + 1, (j + 1) * 1e-3);
-      ok &= PutValue(chart, 20, 1, k, y);
-      ok &= PutValue(chart, 20, 1, k + 1, y);
+      ok &= PutValue(chart, kXValue, 1, k, j * 1e-3);
+      ok &= PutValue(chart, kXValue, 1, k + 1, (j + 1) * 1e-3);
+      ok &= PutValue(chart, kYValue, 1, k, y);
+      ok &= PutValue(chart, kYValue, 1, k + 1, y);
     }
     const double written = Now();
-    chart->Invoke(6, ChartInvoke::Put, &off, 1, nullptr);  // draws the batch
+    chart->Invoke(kHoldRedraw, ChartInvoke::Put, &off, 1, nullptr);  // draws the batch
     const double drawn = Now();
     std::printf("write 1e6 points (2e6 puts, each by its full object path)  puts %7.1f ms  batch draw %6.1f ms  total %7.1f ms %s%s\n",
                 1e3 * (written - start), 1e3 * (drawn - written), 1e3 * (drawn - start),

@@ -1,7 +1,10 @@
-#include "ChartCore.h"
+#include "chartcontrol/ChartCore.h"
 
-#include "ChartOutput.h"
-#include "ChartWindow.h"
+#include "chartcontrol/ChartOutput.h"
+#include "chartcontrol/ChartWindow.h"
+#include "chartcontrol/api/ChartMembers.h"
+
+namespace chartcontrol {
 
 namespace {
 // The picture size when the window is gone: the chart's size at creation in Zelvora.
@@ -17,6 +20,8 @@ ChartCore* ChartCore::Create(HWND parent, int id, const RECT& rect) {
   }
   return core;
 }
+
+Colour ChartCore::SystemColour(int index) { return static_cast<Colour>(GetSysColor(index)); }
 
 void ChartCore::AddRef() { refs_.fetch_add(1); }
 
@@ -49,9 +54,9 @@ bool ChartCore::Dispatch(int32_t id, Call& c) {
     ReturnObject(*member, c.result);
     return true;
   }
-  bool* flag = id == ControlId::kHoldRedraw   ? &model_.holdRedraw
-               : id == ControlId::kHoldLayout ? &model_.holdLayout
-               : id == ControlId::kFlag13     ? &model_.flag13
+  bool* flag = id == member::kHoldRedraw   ? &model_.holdRedraw
+               : id == member::kHoldLayout ? &model_.holdLayout
+               : id == member::kFlag13     ? &model_.flag13
                                               : nullptr;
   if (flag) {
     if (c.IsGet()) {
@@ -62,8 +67,8 @@ bool ChartCore::Dispatch(int32_t id, Call& c) {
     if (!c.IsPut() || !ToBool(c.args[0], value)) return false;
     const bool released = *flag && !value;
     *flag = value;
-    if (released && window_ && id == ControlId::kHoldRedraw) window_->RedrawReleased();
-    if (released && window_ && id == ControlId::kHoldLayout) window_->LayoutReleased();
+    if (released && window_ && id == member::kHoldRedraw) window_->RedrawReleased();
+    if (released && window_ && id == member::kHoldLayout) window_->LayoutReleased();
     return true;
   }
   return Output(id, c);
@@ -84,7 +89,7 @@ bool ChartCore::Output(int32_t id, Call& c) {
   int32_t number = 0;
   bool done;
   switch (id) {
-    case ControlId::kPrintGraph: {
+    case member::kPrintGraph: {
       int32_t values[6];
       if (c.count != 6) return false;
       for (int i = 0; i < 6; ++i)
@@ -92,19 +97,19 @@ bool ChartCore::Output(int32_t id, Call& c) {
       done = PrintChart(model_, size, values);
       break;
     }
-    case ControlId::kCopyGraph:
+    case member::kCopyGraph:
       if (c.count != 1 || !ToInt(c.args[0], number)) return false;
       done = CopyChart(model_, size, number, window_ ? window_->hwnd() : nullptr);
       break;
-    case ControlId::kWriteGraph:
+    case member::kWriteGraph:
       if (c.count != 2 || !ToText(c.args[0], path) || !ToInt(c.args[1], number)) return false;
       done = WriteChart(model_, size, path, number);
       break;
-    case ControlId::kWriteJpeg:
+    case member::kWriteJpeg:
       if (c.count != 5 || !ToText(c.args[0], path) || !ToInt(c.args[1], number)) return false;
       done = WriteChartJpeg(model_, size, path, number);
       break;
-    case ControlId::kWritePng:
+    case member::kWritePng:
       if (c.count != 2 || !ToText(c.args[0], path)) return false;
       done = WriteChartPng(model_, size, path);
       break;
@@ -114,3 +119,5 @@ bool ChartCore::Output(int32_t id, Call& c) {
   if (c.result) *c.result = ChartValue::FromBool(done);
   return true;
 }
+
+}  // namespace chartcontrol

@@ -10,9 +10,11 @@
 
 #include <atomic>
 
-#include "ChartApi.h"
-#include "ChartDispatch.h"
-#include "ChartModel.h"
+#include "chartcontrol/api/ChartWindowApi.h"
+#include "chartcontrol/core/ChartDispatch.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 class ChartWindow;
 
@@ -31,6 +33,10 @@ class ChartCore final : public ChartControl, private ChartHost {
   const ChartModel& model() const { return model_; }
   ChartModel& model() { return model_; }
   ChartEvents* sink() const { return sink_; }
+  // For tests and tools that write the model directly: draw it again.
+  void ModelEdited() { Changed(Change::Layout); }
+  // For tests: the references held now (the host's, the window's, the objects' a host holds).
+  long ReferenceCount() const { return refs_.load(); }
   // The window tells the control it is going (WM_NCDESTROY).
   void WindowDestroyed() { window_ = nullptr; }
 
@@ -41,10 +47,13 @@ class ChartCore final : public ChartControl, private ChartHost {
   bool Dispatch(int32_t id, Call& call);
   bool Output(int32_t id, Call& call);
   SIZE PictureSize() const;
+  static Colour SystemColour(int index);
 
   std::atomic<long> refs_{1};
   ChartModel model_;
-  ChartObjectTree objects_{*this, model_};
+  ChartObjectTree objects_{*this, model_, &SystemColour};
   ChartWindow* window_ = nullptr;
   ChartEvents* sink_ = nullptr;
 };
+
+}  // namespace chartcontrol

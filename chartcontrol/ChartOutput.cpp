@@ -1,4 +1,4 @@
-#include "ChartOutput.h"
+#include "chartcontrol/ChartOutput.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -10,57 +10,20 @@
 #include <string>
 #include <vector>
 
-#include "ChartRenderer.h"
-#include "GdiHandles.h"
+#include "chartcontrol/ChartRenderer.h"
+#include "common/win32/Handles.h"
+
+namespace chartcontrol {
 
 namespace {
 
-// A COM interface pointer released on scope exit.
-template <typename Interface>
-class ComRef {
- public:
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ~ComRef() {
-    if (p_) p_->Release();
-  }
-  Interface* operator->() const { return p_; }
-  Interface* get() const { return p_; }
-  Interface** out() { return &p_; }
-
- private:
-  Interface* p_ = nullptr;
-};
-
-// COM for the scope of one call, whatever the host did before.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
-
- private:
-  HRESULT result_;
-};
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  ~ScreenDc() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
+using win32::ComRef;
+using win32::ComScope;
+using win32::SelectGuard;
+using win32::UniqueBitmap;
+using win32::UniqueEnhMetaFile;
+using win32::UniqueMemoryDc;
+using ScreenDc = win32::WindowDc;
 
 // The chart drawn on a 24-bit bottom-up DIB: the row order of BMP files and the clipboard.
 struct ChartPixels {
@@ -141,7 +104,7 @@ bool WriteBmp(const ChartModel& model, SIZE size, const char* path) {
 // are blended (AlphaBlend records), or hatched for a metafile that becomes a Windows metafile,
 // which has no blending.
 UniqueEnhMetaFile DrawEnhMetaFile(const ChartModel& model, SIZE size, const char* path, bool blend) {
-  ScreenDc screen;
+  ScreenDc screen(nullptr);
   if (!screen.get() || size.cx <= 0 || size.cy <= 0) return UniqueEnhMetaFile();
   // The frame in hundredths of a millimetre, from the screen's pixel size.
   const double mmPerPixelX = GetDeviceCaps(screen.get(), HORZSIZE) / static_cast<double>(GetDeviceCaps(screen.get(), HORZRES));
@@ -157,7 +120,7 @@ UniqueEnhMetaFile DrawEnhMetaFile(const ChartModel& model, SIZE size, const char
 
 // The Windows metafile records of an enhanced metafile, and the extent they draw in.
 bool WindowsMetafileBits(HENHMETAFILE emf, std::vector<BYTE>& bits, SIZE& extent) {
-  ScreenDc screen;
+  ScreenDc screen(nullptr);
   const UINT size = GetWinMetaFileBits(emf, 0, nullptr, MM_ANISOTROPIC, screen.get());
   if (size == 0) return false;
   bits.resize(size);
@@ -425,3 +388,5 @@ bool PrintChart(const ChartModel& model, SIZE size, const int32_t (&args)[6]) {
   const bool printed = EndPage(printer) > 0;
   return EndDoc(printer) > 0 && printed;
 }
+
+}  // namespace chartcontrol

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 
-#include "ChartModel.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 // Clipboard and file formats: 1 bitmap, 2 Windows metafile, 3 enhanced metafile.
 enum class PictureFormat : int32_t { Bitmap = 1, WindowsMetafile = 2, EnhancedMetafile = 3 };
@@ -16,3 +18,5 @@ bool CopyChart(const ChartModel& model, SIZE size, int32_t format, HWND owner);
 bool WriteChart(const ChartModel& model, SIZE size, const char* path, int32_t format);
 bool WriteChartJpeg(const ChartModel& model, SIZE size, const char* path, int32_t quality);
 bool WriteChartPng(const ChartModel& model, SIZE size, const char* path);
+
+}  // namespace chartcontrol

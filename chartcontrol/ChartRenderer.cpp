@@ -1,4 +1,4 @@
-#include "ChartRenderer.h"
+#include "chartcontrol/ChartRenderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,16 +6,26 @@
 #include <string>
 #include <vector>
 
-#include "AxisTicks.h"
-#include "ChartScales.h"
-#include "GdiHandles.h"
-#include "PlotGeometry.h"
+#include "chartcontrol/core/AxisTicks.h"
+#include "chartcontrol/core/ChartScales.h"
+#include "common/win32/Handles.h"
+#include "chartcontrol/core/PlotGeometry.h"
+
+namespace chartcontrol {
 
 static_assert(sizeof(PixelPoint) == sizeof(POINT), "PixelPoint must match POINT");
 static_assert(sizeof(int32_t) == sizeof(DWORD) && sizeof(int32_t) == sizeof(INT),
               "path counts are passed as DWORD and INT arrays");
 
 namespace {
+
+using win32::SavedDc;
+using win32::SelectGuard;
+using win32::UniqueBitmap;
+using win32::UniqueBrush;
+using win32::UniqueFont;
+using win32::UniqueMemoryDc;
+using win32::UniquePen;
 
 // Sizes in pixels at 96 dots per inch.
 constexpr double kMargin = 8;
@@ -174,7 +184,7 @@ SIZE Painter::LegendSize(HFONT font, const std::vector<Entry>& entries, int maxW
   const int pad = Px(kLegendPad) + FrameThickness(model_.legend.frame);
   const int sample = Px(kLegendSample) + Px(kLegendPad);
   SIZE size{0, 0};
-  if (model_.legend.member6 == kOrientationHorizontal) {
+  if (model_.legend.legendOrientation == kOrientationHorizontal) {
     for (const Entry& e : entries) size.cx += sample + TextSize(font, e.text).cx + Px(14);
     size.cx += 2 * pad - Px(14);
     size.cy = row + 2 * pad;
@@ -234,10 +244,10 @@ ChartLayout Painter::Layout(const RECT& area) {
     const SIZE text = TextSize(font.get(), title.text);
     const int frame = FrameThickness(title.frame);
     const int w = text.cx + 2 * (Px(6) + frame), h = text.cy + 2 * (Px(2) + frame);
-    const bool placed = title.placeSet[0] || title.placeSet[1];
-    const int left = title.placeSet[0] ? area.left + Px(title.place[0])
+    const bool placed = title.place[0].set || title.place[1].set;
+    const int left = title.place[0].set ? area.left + Px(title.place[0].amount)
                                        : (content.left + content.right - w) / 2;
-    const int top = title.placeSet[1] ? area.top + Px(title.place[1]) : content.top;
+    const int top = title.place[1].set ? area.top + Px(title.place[1].amount) : content.top;
     layout.title = RECT{left, top, left + w, top + h};
     if (!placed) content.top = layout.title.bottom + margin;
   }
@@ -249,9 +259,9 @@ ChartLayout Painter::Layout(const RECT& area) {
   if (!entries.empty()) {
     UniqueFont font = MakeFont(legend.font);
     const SIZE size = LegendSize(font.get(), entries, std::max(0, Width(content) * 45 / 100));
-    legendAnchor = legend.member5;
-    if (legend.placeSet[0] || legend.placeSet[1]) {
-      const int left = area.left + Px(legend.place[0]), top = area.top + Px(legend.place[1]);
+    legendAnchor = legend.legendAnchor;
+    if (legend.place[0].set || legend.place[1].set) {
+      const int left = area.left + Px(legend.place[0].amount), top = area.top + Px(legend.place[1].amount);
       layout.legend = RECT{left, top, left + size.cx, top + size.cy};
       legendAnchor = 0;
     } else if (legendAnchor == 8) {
@@ -703,7 +713,7 @@ void Painter::DrawAxisTitles(const RECT& plot, const ChartLayout& layout) const 
     SelectGuard select(dc_, font.get());
     const int height = FontHeight(font.get());
     const int left = layout.area.left + FrameThickness(model_.outerFrame) + Px(kMargin) +
-                     (layout.legend.right > 0 && model_.legend.member5 == 8 ? Width(layout.legend) + Px(kMargin) : 0);
+                     (layout.legend.right > 0 && model_.legend.legendAnchor == 8 ? Width(layout.legend) + Px(kMargin) : 0);
     if (turned) {
       // Turned text reads upwards; its top faces left.
       SetTextAlign(dc_, TA_CENTER | TA_TOP | TA_NOUPDATECP);
@@ -741,10 +751,10 @@ void Painter::DrawLegend(const RECT& rect) const {
                      middle - size / 2 + size}, e.colour);
     }
     RECT text{x + sample + pad, y, inner.right - pad, y + row};
-    if (legend.member6 == kOrientationHorizontal) text.right = inner.right;
+    if (legend.legendOrientation == kOrientationHorizontal) text.right = inner.right;
     DrawTextA(dc_, e.text.c_str(), static_cast<int>(e.text.size()), &text,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (legend.member6 == kOrientationHorizontal) {
+    if (legend.legendOrientation == kOrientationHorizontal) {
       x += sample + pad + TextSize(font.get(), e.text).cx + Px(14);
     } else {
       y += row + Px(kLegendRow);
@@ -790,8 +800,8 @@ void Painter::Paint(const ChartLayout& layout, const RenderOptions& options) {
     const SIZE text = TextSize(font.get(), note.text);
     const int frame = FrameThickness(note.frame);
     const int w = text.cx + 2 * (Px(4) + frame), h = text.cy + 2 * (Px(2) + frame);
-    const int left = layout.area.left + (note.placeSet[0] ? Px(note.place[0]) : Px(kMargin));
-    const int top = note.placeSet[1] ? layout.area.top + Px(note.place[1]) : layout.area.bottom - h - Px(kMargin);
+    const int left = layout.area.left + (note.place[0].set ? Px(note.place[0].amount) : Px(kMargin));
+    const int top = note.place[1].set ? layout.area.top + Px(note.place[1].amount) : layout.area.bottom - h - Px(kMargin);
     DrawTextBox(note, RECT{left, top, left + w, top + h});
   }
 }
@@ -811,3 +821,5 @@ ChartLayout RenderChart(HDC dc, const RECT& area, const ChartModel& model,
   painter.Paint(layout, options);
   return layout;
 }
+
+}  // namespace chartcontrol

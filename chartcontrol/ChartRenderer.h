@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include "ChartModel.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 // Where the parts of the chart went on the device.
 struct ChartLayout {
@@ -29,3 +31,5 @@ ChartLayout LayOutChart(HDC dc, const RECT& area, const ChartModel& model);
 ChartLayout RenderChart(HDC dc, const RECT& area, const ChartModel& model,
                         const RenderOptions& options = RenderOptions(),
                         const ChartLayout* frozen = nullptr);
+
+}  // namespace chartcontrol

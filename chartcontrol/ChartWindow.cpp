@@ -1,14 +1,19 @@
-#include "ChartWindow.h"
+#include "chartcontrol/ChartWindow.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "ChartCore.h"
-#include "ChartScales.h"
+#include "chartcontrol/ChartCore.h"
+#include "chartcontrol/core/ChartScales.h"
+
+namespace chartcontrol {
 
 namespace {
+
+using win32::PaintDc;
+using win32::UniqueBrush;
 
 constexpr COLORREF kRubberBand = RGB(40, 60, 150);
 
@@ -290,3 +295,5 @@ void ChartWindow::MsgNcDestroy() {
   delete this;
   core.Release();
 }
+
+}  // namespace chartcontrol

@@ -8,9 +8,11 @@
 
 #include <windows.h>
 
-#include "ChartDispatch.h"
-#include "ChartRenderer.h"
-#include "GdiHandles.h"
+#include "chartcontrol/core/ChartDispatch.h"
+#include "chartcontrol/ChartRenderer.h"
+#include "common/win32/Handles.h"
+
+namespace chartcontrol {
 
 class ChartCore;
 
@@ -60,8 +62,8 @@ class ChartWindow {
   ChartCore& core_;
   HWND hwnd_ = nullptr;
   bool* bound_ = nullptr;  // during Create: set when WM_NCCREATE binds the window
-  UniqueMemoryDc bufferDc_;
-  UniqueBitmap buffer_;
+  win32::UniqueMemoryDc bufferDc_;
+  win32::UniqueBitmap buffer_;
   HGDIOBJ originalBitmap_ = nullptr;
   SIZE bufferSize_{0, 0};
   bool imageStale_ = true;
@@ -73,3 +75,5 @@ class ChartWindow {
   POINT start_{};
   POINT current_{};
 };
+
+}  // namespace chartcontrol

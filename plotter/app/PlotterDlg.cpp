@@ -4,13 +4,15 @@
 #include <cstdio>
 #include <utility>
 
-#include "ChartAxes.h"
-#include "ChartSetup.h"
+#include "plotter/chart/ChartAxes.h"
+#include "plotter/chart/ChartSetup.h"
+#include "plotter/chart/core/DataLimits.h"
 #include "ClockText.h"
-#include "DataLimits.h"
 #include "FileDialog.h"
 #include "SpectrumLoad.h"
 #include "zelvora_ids.h"
+
+using namespace chart;  // the chart presentation the main window drives
 
 namespace {
 constexpr UINT_PTR kClockTimer = 1;

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "AnchorDlg.h"
-#include "AxisLimits.h"
-#include "Chart2D.h"
+#include "plotter/chart/core/AxisLimits.h"
+#include "plotter/chart/Chart2D.h"
 #include "Handles.h"
 #include "ImageButton.h"
 #include "SpectrumSet.h"
@@ -22,8 +22,8 @@ class CPlotterDlg : public CAnchorDlg {
   explicit CPlotterDlg(std::string commandLinePath = {});
 
   const SpectrumSet& spectrum() const { return spectrum_; }
-  const AxisLimits& currentLimits() const { return currentLimits_; }
-  const AxisLimits& homeLimits() const { return homeLimits_; }
+  const chart::AxisLimits& currentLimits() const { return currentLimits_; }
+  const chart::AxisLimits& homeLimits() const { return homeLimits_; }
 
   // The whole load of a main file: the open dialog (or the command-line path, the first time),
   // both reading passes, the controls of the file's kind and the first plot.
@@ -38,7 +38,7 @@ class CPlotterDlg : public CAnchorDlg {
   void ScaleToData(int block);
   // Writes the named limits of currentLimits into their edits (whose change handlers put the
   // shown values to the chart again).
-  void ShowLimits(WhichLimits which);
+  void ShowLimits(chart::WhichLimits which);
   void ShowClock();
 
  protected:
@@ -71,9 +71,9 @@ class CPlotterDlg : public CAnchorDlg {
   std::string TakeFilePath();
 
   SpectrumSet spectrum_;
-  CChart2D chart_;
-  AxisLimits currentLimits_;  // the limits in force, as the edits show them
-  AxisLimits homeLimits_;     // the data range of the plot on show
+  chart::CChart2D chart_;
+  chart::AxisLimits currentLimits_;  // the limits in force, as the edits show them
+  chart::AxisLimits homeLimits_;     // the data range of the plot on show
   std::string commandLinePath_;
   bool firstLoad_ = true;
 

@@ -1,6 +1,12 @@
-#include "Chart2D.h"
+#include "plotter/chart/Chart2D.h"
 
 #include <utility>
+
+namespace chart {
+
+using chartcontrol::CreateChartControlFunction;
+using chartcontrol::kChartLibraryName;
+using chartcontrol::kCreateChartControlName;
 
 namespace {
 
@@ -66,28 +72,28 @@ void CChart2D::SetEventHandlers(EventHandlers handlers) { sink_.handlers = std::
 HWND CChart2D::Window() const { return control_ ? control_->Window() : nullptr; }
 
 bool CChart2D::PrintGraph(const std::array<int32_t, 6>& codes) const {
-  return Call(kPrintGraph, {ChartValue::FromInt32(codes[0]), ChartValue::FromInt32(codes[1]),
+  return Call(member::kPrintGraph, {ChartValue::FromInt32(codes[0]), ChartValue::FromInt32(codes[1]),
                             ChartValue::FromInt32(codes[2]), ChartValue::FromInt32(codes[3]),
                             ChartValue::FromInt32(codes[4]), ChartValue::FromInt32(codes[5])});
 }
 
 bool CChart2D::CopyGraph(int32_t format) const {
-  return Call(kCopyGraph, {ChartValue::FromInt32(format)});
+  return Call(member::kCopyGraph, {ChartValue::FromInt32(format)});
 }
 
 bool CChart2D::WriteGraph(const std::string& path, int32_t format) const {
-  return Call(kWriteGraph, {ChartValue::FromText(path.c_str()), ChartValue::FromInt32(format)});
+  return Call(member::kWriteGraph, {ChartValue::FromText(path.c_str()), ChartValue::FromInt32(format)});
 }
 
 bool CChart2D::WriteJpeg(const std::string& path, int32_t code,
                          const std::array<bool, 3>& flags) const {
-  return Call(kWriteJpeg, {ChartValue::FromText(path.c_str()), ChartValue::FromInt32(code),
+  return Call(member::kWriteJpeg, {ChartValue::FromText(path.c_str()), ChartValue::FromInt32(code),
                            ChartValue::FromBool(flags[0]), ChartValue::FromBool(flags[1]),
                            ChartValue::FromBool(flags[2])});
 }
 
 bool CChart2D::WritePng(const std::string& path, bool flag) const {
-  return Call(kWritePng, {ChartValue::FromText(path.c_str()), ChartValue::FromBool(flag)});
+  return Call(member::kWritePng, {ChartValue::FromText(path.c_str()), ChartValue::FromBool(flag)});
 }
 
 void CChart2D::EventSink::LimitsChanged(double* values6, int32_t* flag) {
@@ -105,3 +111,5 @@ void CChart2D::EventSink::MouseDown(int16_t button, int16_t shift, int32_t x, in
     // Nothing may unwind into the chart's window procedure.
   }
 }
+
+}  // namespace chart

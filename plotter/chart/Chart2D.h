@@ -13,14 +13,14 @@
 #include <functional>
 #include <string>
 
-#include "ChartApi.h"
-#include "ChartObjects.h"
-#include "Handles.h"
+#include "chartcontrol/api/ChartWindowApi.h"
+#include "common/win32/Handles.h"
+#include "plotter/chart/ChartObjects.h"
 
-struct LibraryTraits {
-  static void Free(HMODULE h) { FreeLibrary(h); }
-};
-using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
+namespace chart {
+
+using chartcontrol::ChartControl;
+using chartcontrol::ChartEvents;
 
 class CChart2D : public CChartObject {
  public:
@@ -50,17 +50,17 @@ class CChart2D : public CChartObject {
   // The chart window, or nullptr.
   HWND Window() const;
 
-  CTextBox TitleBox() const { return CTextBox(GetMember(kTitleBox)); }
-  CTextBox NoteBox() const { return CTextBox(GetMember(kNoteBox)); }
-  CLegendBox LegendBox() const { return CLegendBox(GetMember(kLegendBox)); }
-  CFrame OuterFrame() const { return CFrame(GetMember(kOuterFrame)); }
-  CColours OuterColours() const { return CColours(GetMember(kOuterColours)); }
-  void SetHoldRedraw(bool hold) const { PutBool(kHoldRedraw, hold); }
-  void SetHoldLayout(bool hold) const { PutBool(kHoldLayout, hold); }
-  CGraphArea GraphArea() const { return CGraphArea(GetMember(kGraphArea)); }
-  CSeriesGroups SeriesGroups() const { return CSeriesGroups(GetMember(kSeriesGroups)); }
-  CExtras Extras() const { return CExtras(GetMember(kExtras)); }
-  void SetFlag13(bool value) const { PutBool(kFlag13, value); }
+  CTextBox TitleBox() const { return CTextBox(GetMember(member::kTitleBox)); }
+  CTextBox NoteBox() const { return CTextBox(GetMember(member::kNoteBox)); }
+  CLegendBox LegendBox() const { return CLegendBox(GetMember(member::kLegendBox)); }
+  CFrame OuterFrame() const { return CFrame(GetMember(member::kOuterFrame)); }
+  CColours OuterColours() const { return CColours(GetMember(member::kOuterColours)); }
+  void SetHoldRedraw(bool hold) const { PutBool(member::kHoldRedraw, hold); }
+  void SetHoldLayout(bool hold) const { PutBool(member::kHoldLayout, hold); }
+  CGraphArea GraphArea() const { return CGraphArea(GetMember(member::kGraphArea)); }
+  CSeriesGroups SeriesGroups() const { return CSeriesGroups(GetMember(member::kSeriesGroups)); }
+  CExtras Extras() const { return CExtras(GetMember(member::kExtras)); }
+  void SetFlag13(bool value) const { PutBool(member::kFlag13, value); }
 
   // Graphic output. Formats: 1 bitmap, 2 Windows metafile, 3 enhanced metafile. The other
   // arguments are codes of the component, passed as they are.
@@ -75,25 +75,6 @@ class CChart2D : public CChartObject {
   CSeriesGroup Group(int group) const { return SeriesGroups().Item(group); }
 
  private:
-  enum : int32_t {
-    kTitleBox = 1,
-    kNoteBox = 2,
-    kLegendBox = 3,
-    kOuterFrame = 4,
-    kOuterColours = 5,
-    kHoldRedraw = 6,
-    kHoldLayout = 7,
-    kGraphArea = 8,
-    kSeriesGroups = 9,
-    kExtras = 10,
-    kFlag13 = 13,
-    kPrintGraph = 18,
-    kCopyGraph = 19,
-    kWriteGraph = 20,
-    kWriteJpeg = 27,
-    kWritePng = 28,
-  };
-
   class EventSink final : public ChartEvents {
    public:
     void LimitsChanged(double* values6, int32_t* flag) override;
@@ -103,7 +84,9 @@ class CChart2D : public CChartObject {
 
   void Destroy();
 
-  UniqueLibrary library_;
+  win32::UniqueLibrary library_;
   ChartControl* control_ = nullptr;  // the object the base class holds the reference of
   EventSink sink_;
 };
+
+}  // namespace chart

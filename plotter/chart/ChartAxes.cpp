@@ -1,4 +1,6 @@
-#include "ChartAxes.h"
+#include "plotter/chart/ChartAxes.h"
+
+namespace chart {
 
 void PutXMinimum(const CChart2D& chart, double value) {
   chart.Axis("x").MinLimit().SetValue(value);
@@ -30,3 +32,5 @@ void SetGridSpacing(const CAxis& axis, AxisScale scale) {
   else
     axis.Grid().Spacing().SetAutomatic(true);
 }
+
+}  // namespace chart

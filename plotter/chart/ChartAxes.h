@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
-#include "Chart2D.h"
+#include "plotter/chart/Chart2D.h"
+
+namespace chart {
 
 enum class AxisScale { Linear, Logarithmic };
 
@@ -22,3 +24,5 @@ void SetAxisScale(const CChart2D& chart, const char* axis, AxisScale scale);
 
 // A logarithmic axis gets grid lines every 0.1 (of a decade), a linear one automatic spacing.
 void SetGridSpacing(const CAxis& axis, AxisScale scale);
+
+}  // namespace chart

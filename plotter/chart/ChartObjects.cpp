@@ -1,6 +1,8 @@
-#include "ChartObjects.h"
+#include "plotter/chart/ChartObjects.h"
 
 #include <array>
+
+namespace chart {
 
 namespace {
 // Drops a reference a call handed back that nobody asked for.
@@ -57,3 +59,5 @@ bool CChartObject::Call(int32_t dispatchId, std::initializer_list<ChartValue> ar
   ReleaseObjectResult(result);
   return answer;
 }
+
+}  // namespace chart

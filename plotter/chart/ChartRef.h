@@ -3,7 +3,11 @@
 
 #include <utility>
 
-#include "ChartApi.h"
+#include "chartcontrol/api/ChartObjectApi.h"
+
+namespace chart {
+
+using chartcontrol::ChartObject;
 
 class ChartRef {
  public:
@@ -30,3 +34,5 @@ class ChartRef {
  private:
   ChartObject* object_ = nullptr;
 };
+
+}  // namespace chart

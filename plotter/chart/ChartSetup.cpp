@@ -1,6 +1,8 @@
-#include "ChartSetup.h"
+#include "plotter/chart/ChartSetup.h"
 
 #include <cstdint>
+
+namespace chart {
 
 // Every object is got for one put and released right after it: each statement gets its own.
 
@@ -31,19 +33,19 @@ constexpr COLORREF kGridLineColour = RGB(225, 225, 225);
 constexpr const char* kShownAxes[] = {"x", "y"};
 
 void SetUpTextBoxes(const CChart2D& chart) {
-  chart.TitleBox().SetMember6(false);
+  chart.TitleBox().SetFlag6(false);
   chart.TitleBox().Font().SetSize(14);
   chart.TitleBox().Font().SetUnderline(false);
   chart.TitleBox().Text().SetContent(" Zelvora ");
   chart.TitleBox().Colours().SetFore(kTitleFore);
   chart.TitleBox().Frame().SetFrameKind(5);
 
-  chart.NoteBox().SetMember6(false);
+  chart.NoteBox().SetFlag6(false);
   chart.NoteBox().Font().SetSize(10);
   chart.NoteBox().Font().SetUnderline(false);
   chart.NoteBox().Text().SetContent(" ");
-  chart.NoteBox().Place().Item(1).SetAmount(2);
-  chart.NoteBox().Place().Item(2).SetAmount(450);
+  chart.NoteBox().Place().Left().SetAmount(2);
+  chart.NoteBox().Place().Top().SetAmount(450);
   chart.NoteBox().Colours().SetFore(kNoteFore);
 
   chart.LegendBox().SetShown(true);
@@ -51,20 +53,20 @@ void SetUpTextBoxes(const CChart2D& chart) {
   chart.LegendBox().Font().SetSize(10);
   chart.LegendBox().Frame().SetFrameKind(9);
   chart.LegendBox().Frame().SetFrameWidth(0);
-  chart.LegendBox().SetMember6(2);
-  chart.LegendBox().SetMember5(16);
+  chart.LegendBox().SetOrientation(2);
+  chart.LegendBox().SetAnchor(16);
 }
 
 void SetUpAxes(const CChart2D& chart) {
-  for (const char* axis : kShownAxes) chart.Axis(axis).SetMember21(2);
-  for (const char* axis : kShownAxes) chart.Axis(axis).SetMember20(2);
+  for (const char* axis : kShownAxes) chart.Axis(axis).SetMinorTicks(2);
+  for (const char* axis : kShownAxes) chart.Axis(axis).SetMajorTicks(2);
   for (const char* axis : kShownAxes) {
     chart.Axis(axis).Font().SetName("Courier New");
     chart.Axis(axis).Font().SetSize(12);
   }
   for (const char* axis : kShownAxes)
-    chart.Axis(axis).LabelLook().Member2().SetFore(kAxisLabelFore);
-  for (const char* axis : kShownAxes) chart.GraphArea().AxisOptions().Item(axis).SetMember2(false);
+    chart.Axis(axis).LabelLook().LabelColours().SetFore(kAxisLabelFore);
+  for (const char* axis : kShownAxes) chart.GraphArea().AxisOptions().Item(axis).SetOption2(false);
 
   chart.Axis("x").TickLabels().Digits().SetAutomatic(false);
   chart.Axis("x").TickLabels().Digits().SetAmount(0);
@@ -96,9 +98,9 @@ void SetUpChartLook(const CChart2D& chart, COLORREF buttonFace) {
   chart.SetHoldLayout(false);
   chart.Group(kCurves).SetGraphKind(1);
   chart.Group(kBands).SetGraphKind(6);
-  chart.Group(kBands).SetMember3(1);
+  chart.Group(kBands).SetLayer(1);
   chart.SetFlag13(false);
-  chart.GraphArea().Member5().SetMember1(true);
+  chart.GraphArea().Backdrop().SetFilled(true);
   chart.GraphArea().Frame().SetFrameKind(9);
   chart.GraphArea().Frame().SetFrameWidth(1);
   chart.OuterColours().SetBackValue(static_cast<int32_t>(buttonFace) - kOuterShade);
@@ -106,7 +108,7 @@ void SetUpChartLook(const CChart2D& chart, COLORREF buttonFace) {
   chart.GraphArea().Colours().SetBack(kGraphBack);
   chart.OuterFrame().SetFrameKind(9);
   chart.OuterFrame().SetFrameWidth(2);
-  chart.Group(kCurves).SetMember3(2);
+  chart.Group(kCurves).SetLayer(2);
   SetUpTextBoxes(chart);
   SetUpAxes(chart);
 }
@@ -135,3 +137,5 @@ void SetUpChartSeries(const CChart2D& chart) {
     chart.Group(kBands).SeriesStyles().Item(2 * k - 1).Marker().SetMarkerColour(SeriesColour(k));
   }
 }
+
+}  // namespace chart

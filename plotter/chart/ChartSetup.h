@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-#include "Chart2D.h"
+#include "plotter/chart/Chart2D.h"
+
+namespace chart {
 
 constexpr int kPaletteSize = 20;
 
@@ -18,3 +20,5 @@ void SetUpChartLook(const CChart2D& chart, COLORREF buttonFace);
 
 // Grid lines, the two series groups with one empty point each, and the series styles.
 void SetUpChartSeries(const CChart2D& chart);
+
+}  // namespace chart

@@ -1,4 +1,4 @@
-#include "AxisTicks.h"
+#include "chartcontrol/core/AxisTicks.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "AxisScale.h"
-#include "TickLabels.h"
+#include "chartcontrol/core/AxisScale.h"
+#include "chartcontrol/core/TickLabels.h"
+
+namespace chartcontrol {
 
 namespace {
 
@@ -226,3 +228,5 @@ TEST(TickLabelsTest, ExponentAndPlainForms) {
   EXPECT_EQ(LastDigitExponent(0.25), -2);
   EXPECT_EQ(SignificantDigits(750, 1), 2);
 }
+
+}  // namespace chartcontrol

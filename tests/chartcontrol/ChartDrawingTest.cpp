@@ -5,8 +5,9 @@
 #include <limits>
 #include <vector>
 
-#include "ChartTestHost.h"
+#include "tests/chartcontrol/ChartTestHost.h"
 
+namespace chartcontrol {
 namespace {
 
 constexpr COLORREF kGraph = RGB(250, 250, 215);  // a plot background no line or text uses
@@ -26,8 +27,8 @@ class ChartDrawingTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_NE(host_.chart(), nullptr);
     chart_ = host_.chart();
-    ConfigureLikeZelvora(chart_);
-    ASSERT_TRUE(PutAt(chart_, {8, 4}, 1, I4(kGraph)));
+    host_.GivePlotLook();
+    ASSERT_TRUE(PutAt(chart_, {kGraphArea, kGraphAreaColours}, kColoursBack, I4(kGraph)));
     PumpMessages();
     plot_.r = Picture::Printed(host_.hwnd()).BoundsOf(kGraph);
     ASSERT_GT(plot_.r.right - plot_.r.left, 500);
@@ -40,23 +41,23 @@ class ChartDrawingTest : public ::testing::Test {
     ObjectRef data = DataOf(chart_, group);
     for (size_t j = 0; j < values.size(); ++j) {
       const int32_t k = static_cast<int32_t>(2 * j + 1);
-      Put(data.get(), 19, R8(edges[j]), {I4(1), I4(k)});
-      Put(data.get(), 19, R8(edges[j + 1]), {I4(1), I4(k + 1)});
-      Put(data.get(), 20, R8(values[j]), {I4(series), I4(k)});
-      Put(data.get(), 20, R8(values[j]), {I4(series), I4(k + 1)});
+      Put(data.get(), kXValue, R8(edges[j]), {I4(1), I4(k)});
+      Put(data.get(), kXValue, R8(edges[j + 1]), {I4(1), I4(k + 1)});
+      Put(data.get(), kYValue, R8(values[j]), {I4(series), I4(k)});
+      Put(data.get(), kYValue, R8(values[j]), {I4(series), I4(k + 1)});
     }
   }
   void Counts(int16_t group, int32_t series, int32_t points) {
     ObjectRef data = DataOf(chart_, group);
-    Put(data.get(), 1, I4(1));
-    Put(data.get(), 2, I4(series));
-    Put(data.get(), 16, I4(points), {I4(1)});
+    Put(data.get(), kLayoutCode, I4(1));
+    Put(data.get(), kSeriesCount, I4(series));
+    Put(data.get(), kPointCount, I4(points), {I4(1)});
   }
   void Limits(double x0, double x1, double y0, double y1) {
-    PutAt(AxisOf(chart_, "x").get(), {5}, 1, R8(x0));
-    PutAt(AxisOf(chart_, "x").get(), {6}, 1, R8(x1));
-    PutAt(AxisOf(chart_, "y").get(), {5}, 1, R8(y0));
-    PutAt(AxisOf(chart_, "y").get(), {6}, 1, R8(y1));
+    PutAt(AxisOf(chart_, "x").get(), {kAxisMinLimit}, kLimitValue, R8(x0));
+    PutAt(AxisOf(chart_, "x").get(), {kAxisMaxLimit}, kLimitValue, R8(x1));
+    PutAt(AxisOf(chart_, "y").get(), {kAxisMinLimit}, kLimitValue, R8(y0));
+    PutAt(AxisOf(chart_, "y").get(), {kAxisMaxLimit}, kLimitValue, R8(y1));
   }
   Picture Printed() const { return Picture::Printed(host_.hwnd()); }
   // The columns of `colour` within one pixel of `row`, between columns `from` and `to`.
@@ -83,12 +84,12 @@ TEST_F(ChartDrawingTest, StartUpShowsAnEmptyGraphWithItsTitleAndNoLineForTheLone
 TEST_F(ChartDrawingTest, NoteBoxAndSecondYAxisShowOnlyWhenTheyHaveSomethingToShow) {
   const COLORREF note = RGB(0, 0, 130);
   EXPECT_EQ(Printed().Count(note, 60), 0);  // " ": nothing
-  ASSERT_TRUE(PutAt(chart_, {2, 3}, 1, Str("Run 12")));
+  ASSERT_TRUE(PutAt(chart_, {kNoteBox, kTextBoxText}, kTextContent, Str("Run 12")));
   const Picture p = Printed();
   EXPECT_GT(p.Count(note, RECT{0, 450, 120, 500}, 60), 10);  // at Place (2, 450)
   EXPECT_EQ(p.Count(note, RECT{0, 0, p.width(), 450}, 60), 0);
   // The y2 axis, shown, labels its own range on the right of the plot.
-  ASSERT_TRUE(Put(AxisOf(chart_, "y2").get(), 14, Flag(true)));
+  ASSERT_TRUE(Put(AxisOf(chart_, "y2").get(), kAxisShown, Flag(true)));
   const Picture q = Printed();
   const RECT plot = q.BoundsOf(kGraph);
   EXPECT_LT(plot.right, plot_.r.right);
@@ -97,13 +98,13 @@ TEST_F(ChartDrawingTest, NoteBoxAndSecondYAxisShowOnlyWhenTheyHaveSomethingToSho
 
 TEST_F(ChartDrawingTest, StepSeriesFollowTheirValuesAndUnwrittenSlotsStayEmpty) {
   Counts(1, 2, 6);
-  ASSERT_TRUE(Put(chart_, 6, Flag(true)));
+  ASSERT_TRUE(Put(chart_, kHoldRedraw, Flag(true)));
   WriteSteps(1, 1, {100, 200, 300, 400}, {20, 60, 40});
   // Series 2: only its first step; its later slots stay unwritten.
   ObjectRef data = DataOf(chart_, 1);
-  Put(data.get(), 20, R8(10), {I4(2), I4(1)});
-  Put(data.get(), 20, R8(10), {I4(2), I4(2)});
-  ASSERT_TRUE(Put(chart_, 6, Flag(false)));
+  Put(data.get(), kYValue, R8(10), {I4(2), I4(1)});
+  Put(data.get(), kYValue, R8(10), {I4(2), I4(2)});
+  ASSERT_TRUE(Put(chart_, kHoldRedraw, Flag(false)));
   const Picture p = Printed();
   const int x100 = plot_.Column(0.1), x200 = plot_.Column(0.2), x300 = plot_.Column(0.3), x400 = plot_.Column(0.4);
   EXPECT_GE(RunAlong(p, kBlue, plot_.Row(0.2), x100 + 2, x200 - 2), x200 - x100 - 4);
@@ -143,14 +144,14 @@ TEST_F(ChartDrawingTest, StylesChooseLinesOrPointsAndTheirWidth) {
   ObjectRef data = DataOf(chart_, 1);
   const double xs[] = {100, 300, 500, 700};
   for (int i = 0; i < 4; ++i) {
-    Put(data.get(), 19, R8(xs[i]), {I4(1), I4(i + 1)});
-    Put(data.get(), 20, R8(30), {I4(1), I4(i + 1)});
-    Put(data.get(), 20, R8(70), {I4(2), I4(i + 1)});
+    Put(data.get(), kXValue, R8(xs[i]), {I4(1), I4(i + 1)});
+    Put(data.get(), kYValue, R8(30), {I4(1), I4(i + 1)});
+    Put(data.get(), kYValue, R8(70), {I4(2), I4(i + 1)});
   }
-  PutAt(StyleOf(chart_, 1, 1).get(), {1}, 1, I4(1));  // no stroke
-  PutAt(StyleOf(chart_, 1, 1).get(), {3}, 1, I4(2));  // small points
-  PutAt(StyleOf(chart_, 1, 2).get(), {1}, 3, I4(3));  // a line 3 pixels wide
-  Put(Walk(chart_, {3}).get(), 4, Flag(false));
+  PutAt(StyleOf(chart_, 1, 1).get(), {kStyleStroke}, kStrokeKind, I4(1));  // no stroke
+  PutAt(StyleOf(chart_, 1, 1).get(), {kStyleMarker}, kMarkerKind, I4(2));  // small points
+  PutAt(StyleOf(chart_, 1, 2).get(), {kStyleStroke}, kStrokeWidth, I4(3));  // a line 3 pixels wide
+  Put(Walk(chart_, {kLegendBox}).get(), kLegendShown, Flag(false));
   const Picture p = Printed();
   const int row30 = plot_.Row(0.3), row70 = plot_.Row(0.7);
   for (double x : xs) EXPECT_GT(p.Count(kBlue, RECT{plot_.Column(x / 1000) - 2, row30 - 2, plot_.Column(x / 1000) + 3, row30 + 3}), 4);
@@ -161,8 +162,8 @@ TEST_F(ChartDrawingTest, StylesChooseLinesOrPointsAndTheirWidth) {
 
 TEST_F(ChartDrawingTest, LogAxesPlaceDecadesEvenlyAndSkipNonPositiveValues) {
   Limits(1, 1e4, 0, 100);
-  Put(AxisOf(chart_, "x").get(), 15, Flag(true));
-  PutAt(AxisOf(chart_, "x").get(), {29}, 7, I2(9));
+  Put(AxisOf(chart_, "x").get(), kAxisLogScale, Flag(true));
+  PutAt(AxisOf(chart_, "x").get(), {kAxisTickLabels}, kLabelMode, I2(9));
   Counts(1, 1, 4);
   WriteSteps(1, 1, {0, 10, 100}, {50, 80});  // the first step starts at 0: not on a log axis
   const Picture p = Printed();
@@ -171,7 +172,7 @@ TEST_F(ChartDrawingTest, LogAxesPlaceDecadesEvenlyAndSkipNonPositiveValues) {
   EXPECT_EQ(p.Count(kBlue, RECT{plot_.r.left, plot_.r.top, x10 - 2, plot_.r.bottom}), 0);
   EXPECT_EQ(p.Count(kBlue, RECT{x100 + 2, plot_.r.top, plot_.r.right, plot_.r.bottom}), 0);
   // Minimum 0 on a log axis: the axis starts at the smallest positive data value.
-  PutAt(AxisOf(chart_, "x").get(), {5}, 1, R8(0.0));
+  PutAt(AxisOf(chart_, "x").get(), {kAxisMinLimit}, kLimitValue, R8(0.0));
   const Picture q = Printed();
   const Plot plot{q.BoundsOf(kGraph)};
   EXPECT_GE(RunAlong(q, kBlue, plot.Row(0.8), plot.r.left + 2, plot.r.left + 40), 36);
@@ -179,16 +180,16 @@ TEST_F(ChartDrawingTest, LogAxesPlaceDecadesEvenlyAndSkipNonPositiveValues) {
 
 TEST_F(ChartDrawingTest, BandsFillLightlyBehindLinesUnlessTheirLayerIsHigher) {
   const COLORREF band = RGB(0, 160, 0);
-  PutAt(StyleOf(chart_, 2, 1).get(), {2, 4}, 2, I4(band));
+  PutAt(StyleOf(chart_, 2, 1).get(), {kStyleFill, kFillColours}, kColoursFore, I4(band));
   Counts(1, 1, 2);
   WriteSteps(1, 1, {200, 800}, {30});
   Counts(2, 2, 3);
   ObjectRef data = DataOf(chart_, 2);
   const double xs[] = {200, 500, 800};
   for (int i = 0; i < 3; ++i) {
-    Put(data.get(), 19, R8(xs[i]), {I4(1), I4(i + 1)});
-    Put(data.get(), 20, R8(i == 1 ? 10 : 15), {I4(1), I4(i + 1)});  // lower edge
-    Put(data.get(), 20, R8(45), {I4(2), I4(i + 1)});                 // upper edge
+    Put(data.get(), kXValue, R8(xs[i]), {I4(1), I4(i + 1)});
+    Put(data.get(), kYValue, R8(i == 1 ? 10 : 15), {I4(1), I4(i + 1)});  // lower edge
+    Put(data.get(), kYValue, R8(45), {I4(2), I4(i + 1)});                 // upper edge
   }
   for (bool onScreen : {false, true}) {
     SCOPED_TRACE(onScreen ? "on screen" : "printed");
@@ -204,7 +205,7 @@ TEST_F(ChartDrawingTest, BandsFillLightlyBehindLinesUnlessTheirLayerIsHigher) {
     EXPECT_EQ(p.At(plot_.Column(0.52), plot_.Row(0.3)), kBlue);  // the line lies on top
   }
   // Group member [3] is the layer: raised above group 1's, the band covers the line.
-  ASSERT_TRUE(Put(GroupOf(chart_, 2).get(), 3, I2(3)));
+  ASSERT_TRUE(Put(GroupOf(chart_, 2).get(), kGroupLayer, I2(3)));
   const Picture p = Printed();
   auto blend = [](int c, int under) { return c * 64 / 255 + under * (255 - 64) / 255; };
   EXPECT_TRUE(ColourNear(p.At(plot_.Column(0.52), plot_.Row(0.3)), RGB(blend(0, 0), blend(160, 0), blend(0, 220)), 3));
@@ -217,7 +218,7 @@ TEST_F(ChartDrawingTest, LegendListsWrittenSeriesWithTheirColoursAndForgetsDropp
   AddLabel(chart_, 1, "main.flu", 1);
   AddLabel(chart_, 1, "overlay.flu", 2);
   AddLabel(chart_, 1, "never written", 3);
-  PutAt(StyleOf(chart_, 1, 3).get(), {2, 4}, 2, I4(kGreen));
+  PutAt(StyleOf(chart_, 1, 3).get(), {kStyleFill, kFillColours}, kColoursFore, I4(kGreen));
   Picture p = Printed();
   Plot plot{p.BoundsOf(kGraph)};
   const RECT legend{plot.r.right + 2, 0, p.width(), p.height()};
@@ -226,9 +227,9 @@ TEST_F(ChartDrawingTest, LegendListsWrittenSeriesWithTheirColoursAndForgetsDropp
   EXPECT_EQ(p.Count(kGreen, legend), 0);
   EXPECT_GT(p.Count(RGB(0, 0, 0), legend, 90), 30);  // the texts
   // ResetChart: counts lowered, the legend empties; no entry stays from the old plot.
-  CallMethod(Walk(chart_, {10}).get(), 6);
+  CallMethod(Walk(chart_, {kExtras}).get(), kClear);
   Counts(1, 1, 1);
-  Put(DataOf(chart_, 1).get(), 20, R8(0.0), {I4(1), I4(1)});
+  Put(DataOf(chart_, 1).get(), kYValue, R8(0.0), {I4(1), I4(1)});
   p = Printed();
   EXPECT_EQ(p.Count(kBlue), 0);
   EXPECT_EQ(p.Count(kRed), 0);
@@ -236,21 +237,21 @@ TEST_F(ChartDrawingTest, LegendListsWrittenSeriesWithTheirColoursAndForgetsDropp
   // Hidden legend: no entries even for written series.
   Counts(1, 1, 2);
   WriteSteps(1, 1, {100, 900}, {40});
-  Put(Walk(chart_, {3}).get(), 4, Flag(false));
+  Put(Walk(chart_, {kLegendBox}).get(), kLegendShown, Flag(false));
   p = Printed();
   plot = Plot{p.BoundsOf(kGraph)};
   EXPECT_EQ(p.Count(kBlue, RECT{plot.r.right + 2, 0, p.width(), p.height()}), 0);
 }
 
 TEST_F(ChartDrawingTest, ValuesBeyondTheLimitsAreClippedToThePlotArea) {
-  Put(Walk(chart_, {3}).get(), 4, Flag(false));
+  Put(Walk(chart_, {kLegendBox}).get(), kLegendShown, Flag(false));
   Counts(1, 1, 6);
   ObjectRef data = DataOf(chart_, 1);
   const double x[] = {500, 500, 1e300, -1e300, -50, 2000};
   const double y[] = {50, 1e300, 1e300, -1e300, 50, -7};
   for (int i = 0; i < 6; ++i) {
-    Put(data.get(), 19, R8(x[i]), {I4(1), I4(i + 1)});
-    Put(data.get(), 20, R8(y[i]), {I4(1), I4(i + 1)});
+    Put(data.get(), kXValue, R8(x[i]), {I4(1), I4(i + 1)});
+    Put(data.get(), kYValue, R8(y[i]), {I4(1), I4(i + 1)});
   }
   const Picture p = Printed();
   const int inside = p.Count(kBlue, plot_.r);
@@ -268,14 +269,14 @@ TEST_F(ChartDrawingTest, DegenerateLimitsAndValuesStillDrawAPlotArea) {
   ObjectRef data = DataOf(chart_, 1);
   const double values[] = {0, -1, 1e-300, 1e300, nan, inf, 5, 1e-20};
   for (int i = 0; i < 8; ++i) {
-    Put(data.get(), 19, R8(values[i]), {I4(1), I4(i + 1)});
-    Put(data.get(), 20, R8(values[7 - i]), {I4(1), I4(i + 1)});
+    Put(data.get(), kXValue, R8(values[i]), {I4(1), I4(i + 1)});
+    Put(data.get(), kYValue, R8(values[7 - i]), {I4(1), I4(i + 1)});
   }
   for (bool log : {false, true}) {
     for (const auto& l : limits) {
       SCOPED_TRACE(testing::Message() << l[0] << " .. " << l[1] << (log ? " log" : ""));
-      Put(AxisOf(chart_, "x").get(), 15, Flag(log));
-      Put(AxisOf(chart_, "y").get(), 15, Flag(!log));
+      Put(AxisOf(chart_, "x").get(), kAxisLogScale, Flag(log));
+      Put(AxisOf(chart_, "y").get(), kAxisLogScale, Flag(!log));
       Limits(l[0], l[1], l[1], l[0]);
       const Picture p = Printed();
       const RECT r = p.BoundsOf(kGraph);
@@ -286,3 +287,4 @@ TEST_F(ChartDrawingTest, DegenerateLimitsAndValuesStillDrawAPlotArea) {
 }
 
 }  // namespace
+}  // namespace chartcontrol

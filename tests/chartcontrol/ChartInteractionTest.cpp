@@ -4,8 +4,9 @@
 
 #include <cmath>
 
-#include "ChartTestHost.h"
+#include "tests/chartcontrol/ChartTestHost.h"
 
+namespace chartcontrol {
 namespace {
 
 constexpr COLORREF kGraph = RGB(250, 250, 215);
@@ -16,8 +17,8 @@ class ChartInteractionTest : public ::testing::Test {
     ASSERT_NE(host_.chart(), nullptr);
     chart_ = host_.chart();
     hwnd_ = host_.hwnd();
-    ConfigureLikeZelvora(chart_);
-    PutAt(chart_, {8, 4}, 1, I4(kGraph));
+    host_.GivePlotLook();
+    ASSERT_TRUE(PutAt(chart_, {kGraphArea, kGraphAreaColours}, kColoursBack, I4(kGraph)));
     PumpMessages();
     plot_ = Picture::OnScreen(hwnd_).BoundsOf(kGraph);
     ASSERT_GT(plot_.right - plot_.left, 500);
@@ -26,7 +27,7 @@ class ChartInteractionTest : public ::testing::Test {
   }
   bool PendingPaint() const { return GetUpdateRect(hwnd_, nullptr, FALSE) != FALSE; }
   double Limit(const char* axis, int32_t which) const {
-    return Get(Walk(AxisOf(chart_, axis).get(), {which}).get(), 1).number;
+    return Get(Walk(AxisOf(chart_, axis).get(), {which}).get(), kLimitValue).number;
   }
   void Mouse(UINT msg, POINT at, WPARAM keys = 0) {
     SendMessageA(hwnd_, msg, keys, MAKELPARAM(at.x, at.y));
@@ -42,28 +43,28 @@ class ChartInteractionTest : public ::testing::Test {
 };
 
 TEST_F(ChartInteractionTest, APutShowsAtOnceButHeldRedrawBatchesEverythingIntoOnePaint) {
-  ASSERT_TRUE(PutAt(chart_, {1, 3}, 1, Str(" changed ")));
+  ASSERT_TRUE(PutAt(chart_, {kTitleBox, kTextBoxText}, kTextContent, Str(" changed ")));
   PumpMessages();
   EXPECT_EQ(host_.paints(), 1);
 
   host_.ResetPaints();
   const Picture before = Picture::OnScreen(hwnd_);
-  ASSERT_TRUE(Put(chart_, 6, Flag(true)));
+  ASSERT_TRUE(Put(chart_, kHoldRedraw, Flag(true)));
   ObjectRef data = DataOf(chart_, 1);
-  Put(data.get(), 2, I4(1));
-  Put(data.get(), 16, I4(2000), {I4(1)});
+  Put(data.get(), kSeriesCount, I4(1));
+  Put(data.get(), kPointCount, I4(2000), {I4(1)});
   for (int k = 1; k <= 2000; ++k) {
-    Put(data.get(), 19, R8(k / 2.0), {I4(1), I4(k)});
-    Put(data.get(), 20, R8(50 + 40 * std::sin(k / 50.0)), {I4(1), I4(k)});
+    Put(data.get(), kXValue, R8(k / 2.0), {I4(1), I4(k)});
+    Put(data.get(), kYValue, R8(50 + 40 * std::sin(k / 50.0)), {I4(1), I4(k)});
   }
-  PutAt(chart_, {1, 3}, 1, Str(" batch "));
-  PutAt(AxisOf(chart_, "y").get(), {6}, 1, R8(200.0));
+  PutAt(chart_, {kTitleBox, kTextBoxText}, kTextContent, Str(" batch "));
+  PutAt(AxisOf(chart_, "y").get(), {kAxisMaxLimit}, kLimitValue, R8(200.0));
   PumpMessages();
   EXPECT_FALSE(PendingPaint());
   EXPECT_EQ(host_.paints(), 0);
   EXPECT_TRUE(Picture::OnScreen(hwnd_) == before);  // still the old picture
 
-  ASSERT_TRUE(Put(chart_, 6, Flag(false)));  // draws the batch at once, in one paint
+  ASSERT_TRUE(Put(chart_, kHoldRedraw, Flag(false)));  // draws the batch at once, in one paint
   EXPECT_EQ(host_.paints(), 1);
   PumpMessages();
   EXPECT_EQ(host_.paints(), 1);
@@ -71,20 +72,20 @@ TEST_F(ChartInteractionTest, APutShowsAtOnceButHeldRedrawBatchesEverythingIntoOn
   EXPECT_GT(after.Count(RGB(0, 0, 220)), 300);
   EXPECT_TRUE(after == Picture::Printed(hwnd_));
   // Releasing a hold with nothing changed draws nothing.
-  Put(chart_, 6, Flag(true));
-  Put(chart_, 6, Flag(false));
+  Put(chart_, kHoldRedraw, Flag(true));
+  Put(chart_, kHoldRedraw, Flag(false));
   PumpMessages();
   EXPECT_EQ(host_.paints(), 1);
 }
 
 TEST_F(ChartInteractionTest, HeldLayoutDefersLayoutChangesUntilReleased) {
-  ASSERT_TRUE(Put(chart_, 7, Flag(true)));
-  PutAt(chart_, {1, 3}, 1, Str(" a much longer title than before "));
-  PutAt(AxisOf(chart_, "x").get(), {1}, 1, Str("Energy/MeV ->"));
-  Put(AxisOf(chart_, "x").get(), 15, Flag(true));
+  ASSERT_TRUE(Put(chart_, kHoldLayout, Flag(true)));
+  PutAt(chart_, {kTitleBox, kTextBoxText}, kTextContent, Str(" a much longer title than before "));
+  PutAt(AxisOf(chart_, "x").get(), {kAxisTitle}, kTextContent, Str("Energy/MeV ->"));
+  Put(AxisOf(chart_, "x").get(), kAxisLogScale, Flag(true));
   PumpMessages();
   EXPECT_EQ(host_.paints(), 0);
-  ASSERT_TRUE(Put(chart_, 7, Flag(false)));
+  ASSERT_TRUE(Put(chart_, kHoldLayout, Flag(false)));
   PumpMessages();
   EXPECT_EQ(host_.paints(), 1);
   EXPECT_TRUE(Picture::OnScreen(hwnd_) == Picture::Printed(hwnd_));
@@ -106,24 +107,24 @@ TEST_F(ChartInteractionTest, DraggingARectangleZoomsIntoItAndReportsTheNewLimits
   EXPECT_EQ(host_.sink.mouseDowns[0].button, 1);
   EXPECT_EQ(host_.sink.mouseDowns[0].x, from.x);
   ASSERT_EQ(host_.sink.limits.size(), 1u);
-  const double* v = host_.sink.limits[0].values;
+  const double* v = host_.sink.limits[0].data();
   EXPECT_NEAR(v[0], ValueAtColumn(from.x, 1000), 1e-6);
   EXPECT_NEAR(v[1], ValueAtColumn(to.x, 1000), 1e-6);
   EXPECT_NEAR(v[2], ValueAtRow(to.y, 100), 1e-6);
   EXPECT_NEAR(v[3], ValueAtRow(from.y, 100), 1e-6);
   EXPECT_NEAR(v[0], 200, 2);
   EXPECT_NEAR(v[3], 80, 1);
-  EXPECT_EQ(Limit("x", 5), v[0]);
-  EXPECT_EQ(Limit("x", 6), v[1]);
-  EXPECT_EQ(Limit("y", 5), v[2]);
-  EXPECT_EQ(Limit("y2", 6), v[3]);
+  EXPECT_EQ(Limit("x", kAxisMinLimit), v[0]);
+  EXPECT_EQ(Limit("x", kAxisMaxLimit), v[1]);
+  EXPECT_EQ(Limit("y", kAxisMinLimit), v[2]);
+  EXPECT_EQ(Limit("y2", kAxisMaxLimit), v[3]);
   PumpMessages();
   EXPECT_FALSE(Picture::OnScreen(hwnd_).Count(RGB(40, 60, 150)) > 0);  // the band is gone
 }
 
 TEST_F(ChartInteractionTest, ZoomingAReversedAxisKeepsItReversed) {
-  PutAt(AxisOf(chart_, "x").get(), {5}, 1, R8(1000.0));
-  PutAt(AxisOf(chart_, "x").get(), {6}, 1, R8(0.0));
+  PutAt(AxisOf(chart_, "x").get(), {kAxisMinLimit}, kLimitValue, R8(1000.0));
+  PutAt(AxisOf(chart_, "x").get(), {kAxisMaxLimit}, kLimitValue, R8(0.0));
   PumpMessages();
   const RECT plot = Picture::OnScreen(hwnd_).BoundsOf(kGraph);
   const int w = plot.right - plot.left - 1;
@@ -131,8 +132,8 @@ TEST_F(ChartInteractionTest, ZoomingAReversedAxisKeepsItReversed) {
   Mouse(WM_MOUSEMOVE, POINT{plot.left + w / 2, plot.top + 120}, MK_LBUTTON);
   Mouse(WM_LBUTTONUP, POINT{plot.left + w / 2, plot.top + 120});
   ASSERT_EQ(host_.sink.limits.size(), 1u);
-  EXPECT_NEAR(host_.sink.limits[0].values[0], 750, 2);
-  EXPECT_NEAR(host_.sink.limits[0].values[1], 500, 2);
+  EXPECT_NEAR(host_.sink.limits[0][0], 750, 2);
+  EXPECT_NEAR(host_.sink.limits[0][1], 500, 2);
 }
 
 TEST_F(ChartInteractionTest, AClickWithoutDraggingReportsOnlyTheButton) {
@@ -144,7 +145,7 @@ TEST_F(ChartInteractionTest, AClickWithoutDraggingReportsOnlyTheButton) {
   EXPECT_EQ(host_.sink.mouseDowns[0].button, 1);
   EXPECT_EQ(host_.sink.mouseDowns[0].shift, 2);
   EXPECT_TRUE(host_.sink.limits.empty());
-  EXPECT_EQ(Limit("x", 6), 1000.0);
+  EXPECT_EQ(Limit("x", kAxisMaxLimit), 1000.0);
   // Outside the plot a press reports the button and starts no zoom.
   Mouse(WM_LBUTTONDOWN, POINT{2, 2}, MK_LBUTTON);
   Mouse(WM_MOUSEMOVE, POINT{plot_.left + 300, plot_.top + 200}, MK_LBUTTON);
@@ -175,3 +176,4 @@ TEST_F(ChartInteractionTest, OtherButtonsReportTheirNumberAndShiftState) {
 }
 
 }  // namespace
+}  // namespace chartcontrol

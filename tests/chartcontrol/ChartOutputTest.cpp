@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "ChartTestHost.h"
+#include "tests/chartcontrol/ChartTestHost.h"
 
+namespace chartcontrol {
 namespace {
 
 constexpr COLORREF kGraph = RGB(250, 250, 215);
@@ -40,14 +41,14 @@ class ChartOutputTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_NE(host_.chart(), nullptr);
     chart_ = host_.chart();
-    ConfigureLikeZelvora(chart_);
-    PutAt(chart_, {8, 4}, 1, I4(kGraph));
+    host_.GivePlotLook();
+    ASSERT_TRUE(PutAt(chart_, {kGraphArea, kGraphAreaColours}, kColoursBack, I4(kGraph)));
     ObjectRef data = DataOf(chart_, 1);
-    Put(data.get(), 2, I4(1));
-    Put(data.get(), 16, I4(2), {I4(1)});
+    Put(data.get(), kSeriesCount, I4(1));
+    Put(data.get(), kPointCount, I4(2), {I4(1)});
     for (int k = 1; k <= 2; ++k) {
-      Put(data.get(), 19, R8(k == 1 ? 100 : 900), {I4(1), I4(k)});
-      Put(data.get(), 20, R8(50), {I4(1), I4(k)});
+      Put(data.get(), kXValue, R8(k == 1 ? 100 : 900), {I4(1), I4(k)});
+      Put(data.get(), kYValue, R8(50), {I4(1), I4(k)});
     }
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
@@ -73,7 +74,7 @@ class ChartOutputTest : public ::testing::Test {
 
 TEST_F(ChartOutputTest, BitmapFileHoldsThePictureAtTheWindowsSize) {
   const std::string path = Path("a.bmp");
-  ASSERT_TRUE(Call(20, {Str(path.c_str()), I4(1)}));
+  ASSERT_TRUE(Call(kWriteGraph, {Str(path.c_str()), I4(1)}));
   const std::vector<unsigned char> bytes = ReadFile(path);
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes[0], 'B');
@@ -98,13 +99,13 @@ TEST_F(ChartOutputTest, BitmapFileHoldsThePictureAtTheWindowsSize) {
 
 TEST_F(ChartOutputTest, MetafilesReplayToTheSamePicture) {
   const std::string emfPath = Path("a.emf"), wmfPath = Path("a.wmf");
-  ASSERT_TRUE(Call(20, {Str(emfPath.c_str()), I4(3)}));
+  ASSERT_TRUE(Call(kWriteGraph, {Str(emfPath.c_str()), I4(3)}));
   HENHMETAFILE emf = GetEnhMetaFileA(emfPath.c_str());
   ASSERT_NE(emf, nullptr);
   EXPECT_GT(PlayAndCount(emf, SIZE{640, 400}, kGraph), plotArea_ * 9 / 10);
   DeleteEnhMetaFile(emf);
 
-  ASSERT_TRUE(Call(20, {Str(wmfPath.c_str()), I4(2)}));
+  ASSERT_TRUE(Call(kWriteGraph, {Str(wmfPath.c_str()), I4(2)}));
   const std::vector<unsigned char> bytes = ReadFile(wmfPath);
   ASSERT_GT(bytes.size(), 40u);
   uint32_t key;
@@ -125,14 +126,14 @@ TEST_F(ChartOutputTest, MetafilesReplayToTheSamePicture) {
 
 TEST_F(ChartOutputTest, PngAndJpegFilesAreWrittenByTheirEncoders) {
   const std::string png = Path("a.png"), jpg = Path("a.jpg");
-  ASSERT_TRUE(Call(28, {Str(png.c_str()), Flag(false)}));
+  ASSERT_TRUE(Call(kWritePng, {Str(png.c_str()), Flag(false)}));
   std::vector<unsigned char> bytes = ReadFile(png);
   ASSERT_GT(bytes.size(), 24u);
   EXPECT_EQ(std::memcmp(bytes.data(), "\x89PNG\r\n\x1a\n", 8), 0);
   EXPECT_EQ(BigEndian32(&bytes[16]), 640u);  // IHDR width and height
   EXPECT_EQ(BigEndian32(&bytes[20]), 400u);
 
-  ASSERT_TRUE(Call(27, {Str(jpg.c_str()), I4(80), Flag(false), Flag(true), Flag(false)}));
+  ASSERT_TRUE(Call(kWriteJpeg, {Str(jpg.c_str()), I4(80), Flag(false), Flag(true), Flag(false)}));
   bytes = ReadFile(jpg);
   ASSERT_GT(bytes.size(), 4u);
   EXPECT_EQ(bytes[0], 0xFF);
@@ -141,17 +142,17 @@ TEST_F(ChartOutputTest, PngAndJpegFilesAreWrittenByTheirEncoders) {
   EXPECT_EQ(bytes[bytes.size() - 1], 0xD9);
   // A name without an extension is used as it is.
   const std::string plain = Path("noextension");
-  EXPECT_TRUE(Call(27, {Str(plain.c_str()), I4(80), Flag(false), Flag(true), Flag(false)}));
+  EXPECT_TRUE(Call(kWriteJpeg, {Str(plain.c_str()), I4(80), Flag(false), Flag(true), Flag(false)}));
   EXPECT_FALSE(ReadFile(plain).empty());
   for (const std::string& p : {png, jpg, plain}) std::remove(p.c_str());
 }
 
 TEST_F(ChartOutputTest, UnwritablePathsAndUnknownFormatsAnswerFalse) {
   const std::string missing = Path("no-such-folder\\x.bmp");
-  EXPECT_FALSE(Call(20, {Str(missing.c_str()), I4(1)}));
-  EXPECT_FALSE(Call(28, {Str(missing.c_str()), Flag(false)}));
-  EXPECT_FALSE(Call(20, {Str(Path("x.bmp").c_str()), I4(7)}));
-  EXPECT_FALSE(Call(19, {I4(0)}));
+  EXPECT_FALSE(Call(kWriteGraph, {Str(missing.c_str()), I4(1)}));
+  EXPECT_FALSE(Call(kWritePng, {Str(missing.c_str()), Flag(false)}));
+  EXPECT_FALSE(Call(kWriteGraph, {Str(Path("x.bmp").c_str()), I4(7)}));
+  EXPECT_FALSE(Call(kCopyGraph, {I4(0)}));
 }
 
 TEST_F(ChartOutputTest, CopyPutsEachFormatOnTheClipboard) {
@@ -165,7 +166,7 @@ TEST_F(ChartOutputTest, CopyPutsEachFormatOnTheClipboard) {
     // only at what this chart put there (and copy again when it was taken).
     bool ours = false;
     for (int attempt = 0; attempt < 10 && !ours; ++attempt) {
-      ASSERT_TRUE(Call(19, {I4(c.format)}));
+      ASSERT_TRUE(Call(kCopyGraph, {I4(c.format)}));
       for (int wait = 0; wait < 20 && !OpenClipboard(nullptr); ++wait) Sleep(10);
       ours = GetClipboardOwner() == host_.hwnd();
       if (!ours) CloseClipboard();
@@ -199,7 +200,7 @@ TEST_F(ChartOutputTest, CopyPutsEachFormatOnTheClipboard) {
 TEST_F(ChartOutputTest, PrintingAnswersWhetherAPageWentToThePrinter) {
   // Whether this machine has a default printer is its own affair; the call must answer.
   ChartValue result;
-  ASSERT_TRUE(CallMethod(chart_, 18, {I4(2), I4(5), I4(0), I4(0), I4(0), I4(0)}, &result));
+  ASSERT_TRUE(CallMethod(chart_, kPrintGraph, {I4(2), I4(5), I4(0), I4(0), I4(0), I4(0)}, &result));
   EXPECT_EQ(result.kind, ChartValue::Bool);
   DWORD length = 0;
   GetDefaultPrinterA(nullptr, &length);
@@ -209,3 +210,4 @@ TEST_F(ChartOutputTest, PrintingAnswersWhetherAPageWentToThePrinter) {
 }
 
 }  // namespace
+}  // namespace chartcontrol

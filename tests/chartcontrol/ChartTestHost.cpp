@@ -1,12 +1,11 @@
-#include "ChartTestHost.h"
+#include "tests/chartcontrol/ChartTestHost.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <map>
+
+namespace chartcontrol {
 
 namespace {
 
-constexpr char kStageClass[] = "ChartTestStage";
 constexpr char kPaintCount[] = "ChartTestPaints";
 constexpr char kOriginalProc[] = "ChartTestProc";
 
@@ -25,137 +24,19 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
   return CallWindowProcA(original, hwnd, msg, wParam, lParam);
 }
 
-Picture FromDc(HWND window, bool printed) {
-  RECT client;
-  GetClientRect(window, &client);
-  return Picture::Drawn(client.right, client.bottom, [&](HDC memory) {
-    if (printed) {
-      SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    } else {
-      UpdateWindow(window);
-      HDC screen = GetDC(window);
-      BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-      ReleaseDC(window, screen);
-    }
-  });
-}
-
 }  // namespace
 
-Picture Picture::Drawn(int width, int height, const std::function<void(HDC)>& draw) {
-  Picture picture(width, height);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC memory = CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  draw(memory);
-  GdiFlush();
-  const uint32_t* source = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0, n = static_cast<size_t>(width) * height; source && i < n; ++i)
-    picture.data()[i] = source[i] & 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  return picture;
-}
-
-void RecordingSink::LimitsChanged(double* values6, int32_t* flag) {
-  LimitsEvent e;
-  std::copy(values6, values6 + 6, e.values);
-  limits.push_back(e);
-  (void)flag;
-}
+void RecordingSink::LimitsChanged(double* values6, int32_t*) { limits.emplace_back(values6, values6 + 6); }
 
 void RecordingSink::MouseDown(int16_t button, int16_t shift, int32_t x, int32_t y) {
   mouseDowns.push_back({button, shift, x, y});
 }
 
-CreateChartControlFunction ChartFactory() {
-  static CreateChartControlFunction factory = [] {
-    HMODULE library = LoadLibraryA(kChartLibraryName);
-    return library ? reinterpret_cast<CreateChartControlFunction>(
-                         reinterpret_cast<void*>(GetProcAddress(library, kCreateChartControlName)))
-                   : nullptr;
-  }();
-  return factory;
-}
-
-HWND Stage() {
-  static HWND stage = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kStageClass;
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, kStageClass, "chart tests", WS_POPUP | WS_CLIPCHILDREN,
-                                0, 0, 1000, 700, nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(hwnd, SW_SHOW);
-    return hwnd;
-  }();
-  return stage;
-}
-
-void PumpMessages() {
-  MSG msg;
-  for (int i = 0; i < 10000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-bool ColourNear(COLORREF a, COLORREF b, int tolerance) {
-  return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
-
-Picture Picture::OnScreen(HWND window) { return FromDc(window, false); }
-
-Picture Picture::Printed(HWND window) { return FromDc(window, true); }
-
-COLORREF Picture::At(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
-  const uint32_t p = pixels_[static_cast<size_t>(y) * width_ + x];
-  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-RECT Picture::BoundsOf(COLORREF colour) const { return BoundsOf(colour, RECT{0, 0, width_, height_}); }
-
-RECT Picture::BoundsOf(COLORREF colour, const RECT& within) const {
-  RECT r{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-  for (int y = std::max<int>(within.top, 0); y < std::min<int>(within.bottom, height_); ++y)
-    for (int x = std::max<int>(within.left, 0); x < std::min<int>(within.right, width_); ++x)
-      if (At(x, y) == colour) {
-        r.left = std::min<LONG>(r.left, x);
-        r.top = std::min<LONG>(r.top, y);
-        r.right = std::max<LONG>(r.right, x + 1);
-        r.bottom = std::max<LONG>(r.bottom, y + 1);
-      }
-  if (r.left == LONG_MAX) return RECT{0, 0, 0, 0};
-  return r;
-}
-
-int Picture::Count(COLORREF colour, const RECT& area, int tolerance) const {
-  int n = 0;
-  for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, height_); ++y)
-    for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, width_); ++x)
-      n += ColourNear(At(x, y), colour, tolerance);
-  return n;
-}
-
 TestChart::TestChart(RECT place, int id) {
-  CreateChartControlFunction create = ChartFactory();
-  if (!create) return;
-  chart_ = create(Stage(), id, &place);
-  if (!chart_) return;
-  hwnd_ = chart_->Window();
-  chart_->SetEventSink(&sink);
+  core_ = ChartCore::Create(Stage(), id, place);
+  if (!core_) return;
+  hwnd_ = core_->Window();
+  core_->SetEventSink(&sink);
   SetPropA(hwnd_, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC)));
   SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc));
   PumpMessages();
@@ -163,12 +44,57 @@ TestChart::TestChart(RECT place, int id) {
 
 TestChart::~TestChart() {
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  if (chart_) chart_->Release();
+  if (core_) core_->Release();
   PumpMessages();
 }
 
-int TestChart::paints() const {
-  return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd_, kPaintCount)));
+void TestChart::GivePlotLook() {
+  ChartModel& m = model();
+  m.outerColours.back = GetSysColor(COLOR_BTNFACE) - 0x050505;
+  m.outerColours.fore = RGB(50, 50, 50);
+  m.outerFrame = FrameStyle{2, 9};
+  m.graph.colours.back = RGB(235, 235, 235);
+  m.graph.frame = FrameStyle{1, 9};
+  m.title.text = " Zelvora ";
+  m.title.font.size = 14;
+  m.title.colours.fore = RGB(100, 20, 20);
+  m.title.frame.kind = 5;
+  m.note.text = " ";
+  m.note.font.size = 10;
+  m.note.colours.fore = RGB(0, 0, 130);
+  m.note.place[0] = PlaceItem{2, true};
+  m.note.place[1] = PlaceItem{450, true};
+  m.legend.frame = FrameStyle{0, 9};
+  for (AxisId id : {kAxisX, kAxisY}) {
+    Axis& a = m.graph.axes[id];
+    a.minLimit = 0;
+    a.maxLimit = id == kAxisX ? 1000 : 100;
+    a.font.name = "Courier New";
+    a.font.size = 12;
+    a.labelLook.fore = RGB(50, 50, 50);
+    a.labels.digitsAutomatic = false;
+    a.labels.digits = id == kAxisX ? 0 : 1;
+    a.grid.lineKind = 2;
+    a.grid.lineColour = RGB(225, 225, 225);
+  }
+  m.groups[1].graphKind = kGraphKindBands;
+  const Colour curves[] = {RGB(0, 0, 220), RGB(220, 0, 0), RGB(0, 120, 0)};
+  for (int n = 1; n <= 3; ++n) {
+    SeriesStyle& style = m.groups[0].Style(n);
+    style.fill.fore = style.markerColour = curves[n - 1];
+    style.fill.foreSet = style.markerColourSet = true;
+  }
+  for (SeriesGroup& group : m.groups) {
+    group.data.SetSeriesCount(20);
+    group.data.SetPointCount(1, 1);
+    group.data.SetY(1, 1, 0.0);
+  }
+  core_->ModelEdited();
+  PumpMessages();
 }
 
+int TestChart::paints() const { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd_, kPaintCount))); }
+
 void TestChart::ResetPaints() { SetPropA(hwnd_, kPaintCount, nullptr); }
+
+}  // namespace chartcontrol

@@ -1,25 +1,29 @@
-// What the chart tests need around the real ChartControl.dll: the library loaded once, one
-// long-lived stage window to put charts on (under Wine without a window manager a top-level
-// window takes seconds to go away), a chart with a recording event sink and a paint counter,
-// and pictures of what it draws.
+// What the chart tests need around the real chart component (linked in): a chart on the shared
+// stage with a recording event sink, a paint counter and its model at hand, and a plain plot
+// look to start from.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
-#include "ChartApi.h"
-#include "ChartDriver.h"
+#include "chartcontrol/ChartCore.h"
+#include "tests/chartcontrol/ChartDriver.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
+#include "tests/support/Stage.h"
+
+namespace chartcontrol {
+
+using testsupport::ColourNear;
+using testsupport::Picture;
+using testsupport::PumpMessages;
+using testsupport::Stage;
 
 struct MouseDownEvent {
   int16_t button, shift;
   int32_t x, y;
-};
-
-struct LimitsEvent {
-  double values[6];
 };
 
 class RecordingSink : public ChartEvents {
@@ -28,38 +32,10 @@ class RecordingSink : public ChartEvents {
   void MouseDown(int16_t button, int16_t shift, int32_t x, int32_t y) override;
 
   std::vector<MouseDownEvent> mouseDowns;
-  std::vector<LimitsEvent> limits;
+  std::vector<std::vector<double>> limits;
 };
 
-// The pixels of a picture, read as COLORREFs.
-class Picture {
- public:
-  Picture(int width, int height) : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
-  // What the window shows now, after everything pending is painted.
-  static Picture OnScreen(HWND window);
-  // What the window draws into a memory bitmap on WM_PRINTCLIENT.
-  static Picture Printed(HWND window);
-  // What `draw` draws into a 32-bit memory bitmap of the given size.
-  static Picture Drawn(int width, int height, const std::function<void(HDC)>& draw);
-
-  int width() const { return width_; }
-  int height() const { return height_; }
-  COLORREF At(int x, int y) const;
-  // The bounding box of the pixels of exactly `colour` inside `within` (or the whole picture).
-  RECT BoundsOf(COLORREF colour) const;
-  RECT BoundsOf(COLORREF colour, const RECT& within) const;
-  // Pixels within `tolerance` of `colour` in each channel, inside `area`.
-  int Count(COLORREF colour, const RECT& area, int tolerance = 0) const;
-  int Count(COLORREF colour, int tolerance = 0) const { return Count(colour, RECT{0, 0, width_, height_}, tolerance); }
-  bool operator==(const Picture& other) const { return width_ == other.width_ && pixels_ == other.pixels_; }
-  uint32_t* data() { return pixels_.data(); }
-
- private:
-  int width_, height_;
-  std::vector<uint32_t> pixels_;  // 0x00rrggbb as a DIB holds them
-};
-
-// A chart made through CreateChartControl on the stage, as child `id` on `place`.
+// A chart made on the stage as child `id` on `place`.
 class TestChart {
  public:
   explicit TestChart(RECT place = RECT{0, 0, 800, 500}, int id = 2);
@@ -67,19 +43,20 @@ class TestChart {
   TestChart& operator=(const TestChart&) = delete;
   ~TestChart();
 
-  ChartControl* chart() const { return chart_; }
+  ChartControl* chart() const { return core_; }
   HWND hwnd() const { return hwnd_; }
+  ChartModel& model() const { return core_->model(); }
+  // A plot look to draw on: the title, note and legend boxes, limits 0 to 1000 (x) and 0 to 100
+  // (y), the curves of group 1 in blue, red and green (RGB(0, 0, 220), RGB(220, 0, 0),
+  // RGB(0, 120, 0)), group 2 as bands, labels in RGB(50, 50, 50); then drawn.
+  void GivePlotLook();
   int paints() const;
   void ResetPaints();
   RecordingSink sink;
 
  private:
-  ChartControl* chart_ = nullptr;
+  ChartCore* core_ = nullptr;
   HWND hwnd_ = nullptr;
 };
 
-CreateChartControlFunction ChartFactory();
-HWND Stage();
-// Handles every message waiting for this thread (a bounded number), as a message loop would.
-void PumpMessages();
-bool ColourNear(COLORREF a, COLORREF b, int tolerance);
+}  // namespace chartcontrol

@@ -1,4 +1,4 @@
-#include "PlotGeometry.h"
+#include "chartcontrol/core/PlotGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <map>
 #include <random>
 #include <vector>
+
+namespace chartcontrol {
 
 namespace {
 
@@ -197,3 +199,5 @@ TEST(PlotGeometryTest, BandsBecomeClippedPolygonsAndReachTheAxisStartForNonPosit
   ASSERT_EQ(paths.counts.size(), 1u);
   EXPECT_LE(paths.points.size(), 4u * 401 + 8);
 }
+
+}  // namespace chartcontrol

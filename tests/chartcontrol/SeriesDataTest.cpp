@@ -1,8 +1,10 @@
-#include "SeriesData.h"
+#include "chartcontrol/core/SeriesData.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+namespace chartcontrol {
 
 TEST(SeriesDataTest, SharedLayoutGivesEverySeriesTheCountAndXValuesOfSeriesOne) {
   SeriesData data;
@@ -84,3 +86,5 @@ TEST(SeriesDataTest, LabelsMayComeBeforeTheirSeriesAndGoWhenTheCountDropsBelowTh
   data.ClearLabels();
   EXPECT_EQ(data.Label(1), nullptr);
 }
+
+}  // namespace chartcontrol

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "ChartApi.h"
+#include "chartcontrol/api/ChartWindowApi.h"
 #include "PlotterDlg.h"
 #include "zelvora_ids.h"
 
 namespace {
+
+using chartcontrol::kChartLibraryName;
 
 std::string FolderOfThisProgram() {
   char path[MAX_PATH] = "";

@@ -5,7 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "AxisLimits.h"
+#include "plotter/chart/core/AxisLimits.h"
+
+namespace chart {
 
 namespace {
 
@@ -79,3 +81,5 @@ TEST(ReadLimit, ReadsBackEveryShownLimit) {
 }
 
 }  // namespace
+
+}  // namespace chart

@@ -1,173 +1,128 @@
-// The chart's set-up: every put in order, with its value and kind.
+// The chart's set-up as the component takes it: the real set-up through CChart2D into the real
+// chart, checked on the model the chart keeps.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
+#include "plotter/chart/ChartSetup.h"
+#include "tests/plotter/chart/LinkedChart.h"
+#include "tests/support/Stage.h"
 
-#include "ChartSetup.h"
-#include "FakeChart.h"
-
+namespace chart {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-std::string I4(COLORREF colour) { return "i4:" + std::to_string(static_cast<int32_t>(colour)); }
-
-// The series palette, red, green, blue.
-// clang-format off
-const int kPalette[20][3] = {
-    {0, 0, 220},   {220, 0, 0},   {0, 120, 0},    {180, 180, 0},  {100, 0, 230},
-    {0, 200, 200}, {220, 50, 50}, {100, 0, 230},  {0, 200, 100},  {100, 200, 0},
-    {0, 150, 100}, {200, 0, 100}, {0, 100, 230},  {220, 30, 150}, {0, 100, 230},
-    {0, 200, 100}, {220, 50, 50}, {100, 100, 230}, {100, 200, 0}, {0, 200, 100}};
-// clang-format on
-
-std::string Palette(int n) {
-  const int* c = kPalette[n - 1];
-  return I4(RGB(c[0], c[1], c[2]));
-}
+using chartcontrol::kAxisX;
+using chartcontrol::kAxisY;
+using chartcontrol::kAxisY2;
 
 class ChartSetupTest : public testing::Test {
  protected:
   void SetUp() override {
-    host_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
-    chart_.Create(host_, 2, RECT{0, 0, 790, 480});
-    state_->ClearLog();
+    chart_.Create(testsupport::Stage(), 2, RECT{0, 0, 790, 480});
+    ASSERT_TRUE(linked_.made());
   }
-  void TearDown() override { DestroyWindow(host_); }
+  const chartcontrol::ChartModel& model() const { return linked_.model(); }
 
-  std::shared_ptr<FakeChartState> state_ = std::make_shared<FakeChartState>();
-  FakeChartFactory factory_{state_};
-  HWND host_ = nullptr;
+  LinkedChart linked_;
   CChart2D chart_;
 };
 
-TEST_F(ChartSetupTest, LookPutsEveryValueInOrder) {
+TEST_F(ChartSetupTest, TheLookGivesBoxesFramesColoursAndLinearAxesFromZero) {
   SetUpChartLook(chart_, RGB(212, 208, 200));
-  const std::string x = AxisPath("x"), y = AxisPath("y"), y2 = AxisPath("y2");
-  const std::string g1 = GroupPath(1), g2 = GroupPath(2);
-  const Lines expected = {
-      "7 = FALSE",
-      g1 + ".2 = i4:1",
-      g2 + ".2 = i4:6",
-      g2 + ".3 = i2:1",
-      "13 = FALSE",
-      "8.5.1 = TRUE",
-      "8.2.2 = i4:9",
-      "8.2.1 = i4:1",
-      "5.1 = " + I4(RGB(207, 203, 195)),
-      "5.2 = " + I4(RGB(50, 50, 50)),
-      "8.4.1 = " + I4(RGB(235, 235, 235)),
-      "4.2 = i4:9",
-      "4.1 = i4:2",
-      g1 + ".3 = i2:2",
-      // title box
-      "1.6 = FALSE",
-      "1.8.2 = r8:14",
-      "1.8.5 = FALSE",
-      "1.3.1 = \" Zelvora \"",
-      "1.4.2 = " + I4(RGB(100, 20, 20)),
-      "1.1.2 = i4:5",
-      // note box
-      "2.6 = FALSE",
-      "2.8.2 = r8:10",
-      "2.8.5 = FALSE",
-      "2.3.1 = \" \"",
-      "2.5.1.1 = i4:2",
-      "2.5.2.1 = i4:450",
-      "2.4.2 = " + I4(RGB(0, 0, 130)),
-      // legend box
-      "3.4 = TRUE",
-      "3.8.0 = \"Arial\"",
-      "3.8.2 = r8:10",
-      "3.1.2 = i4:9",
-      "3.1.1 = i4:0",
-      "3.6 = i4:2",
-      "3.5 = i4:16",
-      // axes
-      x + ".21 = i4:2",
-      y + ".21 = i4:2",
-      x + ".20 = i4:2",
-      y + ".20 = i4:2",
-      x + ".33.0 = \"Courier New\"",
-      x + ".33.2 = r8:12",
-      y + ".33.0 = \"Courier New\"",
-      y + ".33.2 = r8:12",
-      x + ".32.2.2 = " + I4(RGB(50, 50, 50)),
-      y + ".32.2.2 = " + I4(RGB(50, 50, 50)),
-      "8.8.3[\"x\"].2 = FALSE",
-      "8.8.3[\"y\"].2 = FALSE",
-      x + ".29.6.2 = FALSE",
-      x + ".29.6.1 = i4:0",
-      y + ".29.6.2 = FALSE",
-      y + ".29.6.1 = i4:1",
-      y2 + ".14 = FALSE",
-      x + ".5.1 = r8:0",
-      y + ".5.1 = r8:0",
-      x + ".6.1 = r8:1000",
-      y + ".6.1 = r8:100",
-      x + ".15 = FALSE",
-      y + ".15 = FALSE",
-  };
-  EXPECT_TRUE(SameLines(state_->Puts(), expected));
-  EXPECT_EQ(state_->liveObjects, 1);
-  EXPECT_EQ(state_->mostStrayAtPut, 0);
+  const chartcontrol::ChartModel& m = model();
+
+  // Each of red, green and blue of the button face lowered by 5.
+  EXPECT_EQ(m.outerColours.back, RGB(207, 203, 195));
+  EXPECT_EQ(m.outerColours.fore, RGB(50, 50, 50));
+  EXPECT_EQ(m.outerFrame.kind, 9);
+  EXPECT_EQ(m.outerFrame.width, 2);
+  EXPECT_EQ(m.graph.colours.back, RGB(235, 235, 235));
+  EXPECT_TRUE(m.graph.filled);
+  EXPECT_EQ(m.graph.frame.kind, 9);
+  EXPECT_EQ(m.graph.frame.width, 1);
+  EXPECT_FALSE(m.holdLayout);
+  EXPECT_FALSE(m.flag13);
+  EXPECT_EQ(m.groups[0].graphKind, 1);
+  EXPECT_EQ(m.groups[1].graphKind, 6);
+  EXPECT_GT(m.groups[0].layer, m.groups[1].layer);  // the curves are drawn over the bands
+
+  EXPECT_EQ(m.title.text, " Zelvora ");
+  EXPECT_EQ(m.title.colours.fore, RGB(100, 20, 20));
+  EXPECT_EQ(m.title.frame.kind, 5);
+  EXPECT_EQ(m.title.font.size, 14);
+  EXPECT_FALSE(m.title.font.underline);
+  EXPECT_FALSE(m.title.flag6);
+  EXPECT_EQ(m.note.text, " ");
+  EXPECT_EQ(m.note.colours.fore, RGB(0, 0, 130));
+  EXPECT_TRUE(m.note.place[0].set && m.note.place[1].set);
+  EXPECT_EQ(m.note.place[0].amount, 2);
+  EXPECT_EQ(m.note.place[1].amount, 450);
+  EXPECT_TRUE(m.legend.shown);
+  EXPECT_EQ(m.legend.font.name, "Arial");
+  EXPECT_EQ(m.legend.legendAnchor, 16);
+  EXPECT_EQ(m.legend.legendOrientation, 2);
+  EXPECT_EQ(m.legend.frame.kind, 9);
+  EXPECT_EQ(m.legend.frame.width, 0);
+
+  for (chartcontrol::AxisId id : {kAxisX, kAxisY}) {
+    const chartcontrol::Axis& a = m.graph.axes[id];
+    EXPECT_EQ(a.minLimit, 0.0);
+    EXPECT_FALSE(a.logarithmic);
+    EXPECT_TRUE(a.shown);
+    EXPECT_EQ(a.majorTicks, 2);
+    EXPECT_EQ(a.minorTicks, 2);
+    EXPECT_EQ(a.font.name, "Courier New");
+    EXPECT_EQ(a.font.size, 12);
+    EXPECT_EQ(a.labelLook.fore, RGB(50, 50, 50));
+    EXPECT_FALSE(a.option2);
+    EXPECT_FALSE(a.labels.digitsAutomatic);
+  }
+  EXPECT_EQ(m.graph.axes[kAxisX].maxLimit, 1000.0);
+  EXPECT_EQ(m.graph.axes[kAxisY].maxLimit, 100.0);
+  EXPECT_EQ(m.graph.axes[kAxisX].labels.digits, 0);
+  EXPECT_EQ(m.graph.axes[kAxisY].labels.digits, 1);
+  EXPECT_FALSE(m.graph.axes[kAxisY2].shown);
+
+  // Every object got on the way was released: the chart holds the wrapper's and the window's.
+  EXPECT_EQ(linked_.references(), 2);
 }
 
-TEST_F(ChartSetupTest, OuterColourIsOneWholeNumberSubtraction) {
-  SetUpChartLook(chart_, RGB(4, 10, 10));  // red below 5: the subtraction borrows
-  EXPECT_EQ(state_->Puts()[8], "5.1 = i4:328959");
-  state_->ClearLog();
-  SetUpChartLook(chart_, RGB(0, 0, 0));
-  EXPECT_EQ(state_->Puts()[8], "5.1 = i4:-328965");
-}
-
-TEST_F(ChartSetupTest, SeriesGetGridsEmptyPointsAndThePalette) {
+TEST_F(ChartSetupTest, TheSeriesTakeThePaletteAndOneEmptyPointEach) {
   SetUpChartSeries(chart_);
-  const std::string x = AxisPath("x"), y = AxisPath("y");
-  const std::string g1 = GroupPath(1), g2 = GroupPath(2);
-  Lines expected = {
-      x + ".12.3.1 = i4:2",
-      y + ".12.3.1 = i4:2",
-      x + ".12.3.2 = " + I4(RGB(225, 225, 225)),
-      y + ".12.3.2 = " + I4(RGB(225, 225, 225)),
-      x + ".12.2.2 = TRUE",
-      y + ".12.2.2 = TRUE",
-      g1 + ".4.2 = i4:20",
-      g1 + ".4.16(i4:1) = i4:1",
-      g1 + ".4.20(i4:1, i4:1) = r8:0",
-      g2 + ".4.2 = i4:20",
-      g2 + ".4.16(i4:1) = i4:1",
-      g2 + ".4.20(i4:1, i4:1) = r8:0",
-  };
-  auto style = [](const std::string& group, int n) {
-    return group + ".5.5[i2:" + std::to_string(n) + "]";
-  };
-  for (int n = 1; n <= 20; ++n) expected.push_back(style(g1, n) + ".3.1 = i4:1");
-  for (int n = 1; n <= 20; ++n) {
-    expected.push_back(style(g1, n) + ".2.4.2 = " + Palette(n));
-    expected.push_back(style(g1, n) + ".3.2 = " + Palette(n));
-  }
-  for (int n = 1; n <= 20; ++n) expected.push_back(style(g2, n) + ".3.1 = i4:1");
-  for (int k = 1; k <= 10; ++k) {
-    expected.push_back(style(g2, 2 * k - 1) + ".2.4.2 = " + Palette(k));
-    expected.push_back(style(g2, 2 * k - 1) + ".3.2 = " + Palette(k));
-  }
-  EXPECT_TRUE(SameLines(state_->Puts(), expected));
-  EXPECT_EQ(state_->liveObjects, 1);
-  EXPECT_EQ(state_->mostStrayAtPut, 0);
+  const chartcontrol::ChartModel& m = model();
 
-  // Spot checks against the table as printed: series 1, 12 and 20 of group 1, series 19 of group 2.
-  const Lines puts = state_->Puts();
-  EXPECT_NE(std::find(puts.begin(), puts.end(), style(g1, 1) + ".2.4.2 = i4:14417920"), puts.end());
-  EXPECT_NE(std::find(puts.begin(), puts.end(), style(g1, 12) + ".3.2 = i4:6553800"), puts.end());
-  EXPECT_NE(std::find(puts.begin(), puts.end(), style(g1, 20) + ".3.2 = i4:6604800"), puts.end());
-  EXPECT_NE(std::find(puts.begin(), puts.end(), style(g2, 19) + ".3.2 = i4:51300"), puts.end());
-  EXPECT_EQ(std::find(puts.begin(), puts.end(), style(g2, 2) + ".3.2 = " + Palette(1)), puts.end());
+  for (chartcontrol::AxisId id : {kAxisX, kAxisY}) {
+    EXPECT_EQ(m.graph.axes[id].grid.lineKind, 2);
+    EXPECT_EQ(m.graph.axes[id].grid.lineColour, RGB(225, 225, 225));
+    EXPECT_TRUE(m.graph.axes[id].grid.automatic);
+  }
+  for (const chartcontrol::SeriesGroup& group : m.groups) {
+    EXPECT_EQ(group.data.seriesCount(), 20);
+    EXPECT_EQ(group.data.PointCount(1), 1);
+    EXPECT_EQ(group.data.Y(1, 1), 0.0);
+  }
+
+  EXPECT_EQ(SeriesColour(1), RGB(0, 0, 220));
+  EXPECT_EQ(SeriesColour(10), RGB(100, 200, 0));
+  EXPECT_EQ(SeriesColour(20), RGB(0, 200, 100));
+  for (int n = 1; n <= kPaletteSize; ++n) {
+    const chartcontrol::SeriesStyle& curve = m.groups[0].styles.at(n);
+    EXPECT_EQ(curve.markerKind, 1) << n;
+    EXPECT_EQ(curve.fill.fore, SeriesColour(n)) << n;
+    EXPECT_EQ(curve.markerColour, SeriesColour(n)) << n;
+    EXPECT_EQ(m.groups[0].SeriesColour(n), SeriesColour(n)) << n;
+
+    // The bands: odd series 2k-1 take colour k, even ones keep the chart's own.
+    const chartcontrol::SeriesStyle& band = m.groups[1].styles.at(n);
+    EXPECT_EQ(band.markerKind, 1) << n;
+    if (n % 2 == 1) {
+      EXPECT_EQ(band.fill.fore, SeriesColour((n + 1) / 2)) << n;
+      EXPECT_EQ(band.markerColour, SeriesColour((n + 1) / 2)) << n;
+    } else {
+      EXPECT_FALSE(band.fill.foreSet || band.markerColourSet) << n;
+    }
+  }
+  EXPECT_EQ(linked_.references(), 2);
 }
 
 }  // namespace
+}  // namespace chart

@@ -4,7 +4,9 @@
 #include <limits>
 #include <vector>
 
-#include "DataLimits.h"
+#include "plotter/chart/core/DataLimits.h"
+
+namespace chart {
 
 namespace {
 
@@ -105,3 +107,5 @@ TEST(WantsLogarithmicLabels, WhenTheYRangeIsAboveAThousand) {
 }
 
 }  // namespace
+
+}  // namespace chart

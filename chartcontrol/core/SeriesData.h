@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace chartcontrol {
+
 class SeriesData {
  public:
   static constexpr int32_t kMaxSeries = 4096;
@@ -74,3 +76,5 @@ class SeriesData {
   std::vector<Series> series_ = std::vector<Series>(1);
   std::map<int32_t, std::string> labels_;
 };
+
+}  // namespace chartcontrol

@@ -1,8 +1,10 @@
-#include "DataLimits.h"
+#include "plotter/chart/core/DataLimits.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+
+namespace chart {
 
 namespace {
 
@@ -70,3 +72,5 @@ AxisLimits DataLimits(const SpectrumSet& set, int block, const AxisLimits& whenE
 }
 
 bool WantsLogarithmicLabels(const AxisLimits& limits) { return limits.yMax - limits.yMin > 1000.0; }
+
+}  // namespace chart

@@ -1,4 +1,6 @@
-#include "ChartModel.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 namespace {
 // clang-format off
@@ -24,9 +26,7 @@ ChartModel::ChartModel() {
   graph.colours.backSet = true;
   graph.frame.kind = 1;
   title.font.size = 12.0;
-  title.member6 = 0;
-  note.member6 = 0;
-  legend.frame.kind = 1;
+    legend.frame.kind = 1;
   for (Axis& axis : graph.axes) {
     axis.font.size = 9.0;
     axis.labelLook.fore = MakeColour(40, 40, 40);
@@ -39,7 +39,7 @@ ChartModel::ChartModel() {
 Colour SeriesGroup::SeriesColour(int32_t series) const {
   auto it = styles.find(series);
   if (it != styles.end()) {
-    if (it->second.fillForeSet) return it->second.fill.fore;
+    if (it->second.fill.foreSet) return it->second.fill.fore;
     if (it->second.markerColourSet) return it->second.markerColour;
   }
   const int32_t n = static_cast<int32_t>(sizeof(kDefaultPalette) / sizeof(kDefaultPalette[0]));
@@ -66,3 +66,5 @@ bool HasVisibleText(const std::string& text) {
     if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return true;
   return false;
 }
+
+}  // namespace chartcontrol

@@ -1,9 +1,11 @@
-#include "AxisTicks.h"
+#include "chartcontrol/core/AxisTicks.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "TickLabels.h"
+#include "chartcontrol/core/TickLabels.h"
+
+namespace chartcontrol {
 
 namespace {
 
@@ -195,3 +197,5 @@ std::vector<Tick> MakeTicks(const AxisScale& scale, const TickOptions& options) 
   if (scale.logarithmic()) return LogAxisTicks(scale, options);
   return LinearAxisTicks(scale, options, scale.lower(), scale.upper());
 }
+
+}  // namespace chartcontrol

@@ -1,4 +1,4 @@
-#include "AxisLimits.h"
+#include "plotter/chart/core/AxisLimits.h"
 
 #include <cfloat>
 #include <cmath>
@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "TextScan.h"
+
+namespace chart {
 
 namespace {
 
@@ -48,3 +50,5 @@ double ReadLimit(std::string_view text) {
   if (std::isinf(value)) return value > 0 ? DBL_MAX : -DBL_MAX;
   return value;
 }
+
+}  // namespace chart

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace chart {
+
 struct AxisLimits {
   double xMin = 0.0;
   double xMax = 0.0;
@@ -28,3 +30,5 @@ std::string FormatLimit(double value);
 // no number gives 0.0, and so do "nan", "inf" and "-inf". A number too large for a double gives
 // the largest double of its sign, so that only finite limits come from an edit.
 double ReadLimit(std::string_view text);
+
+}  // namespace chart

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "AxisScale.h"
-#include "SeriesData.h"
+#include "chartcontrol/core/AxisScale.h"
+#include "chartcontrol/core/SeriesData.h"
+
+namespace chartcontrol {
 
 // Mapped values are clamped to this distance so that any value gives a finite pixel.
 constexpr double kFarPx = 1e9;
@@ -129,3 +131,5 @@ void ClipPolyline(const std::vector<DoublePoint>& line, const PixelBox& box, Pix
 
 // Clips the polygon to the box (Sutherland-Hodgman) and appends it to `out` if anything is left.
 void ClipPolygon(const std::vector<DoublePoint>& polygon, const PixelBox& box, PixelPaths& out);
+
+}  // namespace chartcontrol

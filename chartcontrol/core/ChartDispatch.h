@@ -1,17 +1,20 @@
 // The chart's objects as a host reaches them: every text box, frame, colour pair, font, the
 // graph area, its axes and grids, the series groups with their data, styles and labels. Each
-// object addresses one part of the ChartModel and answers the dispatch ids of its kind.
+// object addresses one part of the ChartModel and answers the members of its kind from one
+// member table (ChartDispatch.cpp); the ids are those of ChartMembers.h.
 //
-// The objects live as long as the control: they are members of one tree owned by it, and their
+// The objects live as long as the control: they belong to one tree owned by it, and their
 // AddRef/Release count on the control, so an object a host holds keeps the whole control alive.
-// Only the label objects that AddLabel returns are made per call.
+// Only the label objects that AddLabel returns are made per call. Portable: no windows.h.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
-#include "ChartApi.h"
-#include "ChartModel.h"
+#include "chartcontrol/api/ChartObjectApi.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 // What a put changed, and so what must be drawn again.
 enum class Change {
@@ -30,13 +33,8 @@ class ChartHost {
   ~ChartHost() = default;
 };
 
-// Dispatch ids of the control's own members.
-namespace ControlId {
-constexpr int32_t kTitleBox = 1, kNoteBox = 2, kLegendBox = 3, kOuterFrame = 4, kOuterColours = 5,
-                  kHoldRedraw = 6, kHoldLayout = 7, kGraphArea = 8, kSeriesGroups = 9,
-                  kExtras = 10, kFlag13 = 13, kPrintGraph = 18, kCopyGraph = 19,
-                  kWriteGraph = 20, kWriteJpeg = 27, kWritePng = 28;
-}
+// The colour of system colour `index` (the window code passes the system's lookup).
+using SystemColourLookup = Colour (*)(int index);
 
 // The arguments and result of one Invoke, with the conversions every member uses.
 struct Call {
@@ -54,14 +52,17 @@ bool ToInt(const ChartValue& v, int32_t& out);
 bool ToDouble(const ChartValue& v, double& out);
 bool ToBool(const ChartValue& v, bool& out);
 bool ToText(const ChartValue& v, const char*& out);
-// A COLORREF, or a system colour given as 0x800000nn.
-bool ToColour(const ChartValue& v, Colour& out);
+// A COLORREF, or a system colour given as 0x800000nn (looked up by `systemColour`; without a
+// lookup such a value is refused).
+bool ToColour(const ChartValue& v, SystemColourLookup systemColour, Colour& out);
 // Hands `object` to the caller with a reference of its own.
 void ReturnObject(ChartObject& object, ChartValue* result);
 
+class MemberNode;  // an object of the tree: a member table over one part of the model
+
 class ChartObjectTree {
  public:
-  ChartObjectTree(ChartHost& host, ChartModel& model);
+  ChartObjectTree(ChartHost& host, ChartModel& model, SystemColourLookup systemColour);
   ~ChartObjectTree();
   ChartObjectTree(const ChartObjectTree&) = delete;
   ChartObjectTree& operator=(const ChartObjectTree&) = delete;
@@ -70,6 +71,7 @@ class ChartObjectTree {
   ChartObject* Member(int32_t dispatchId);
 
  private:
-  struct Objects;
-  std::unique_ptr<Objects> objects_;
+  std::unique_ptr<MemberNode> root_;
 };
+
+}  // namespace chartcontrol

@@ -1,10 +1,12 @@
-#include "TickLabels.h"
+#include "chartcontrol/core/TickLabels.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+namespace chartcontrol {
 
 std::string FormatPlain(double value, int decimals) {
   decimals = std::min(std::max(decimals, 0), kMaxPlainDecimals);
@@ -61,3 +63,5 @@ int SignificantDigits(double value, int lastDigit) {
   const int top = static_cast<int>(std::floor(std::log10(std::fabs(value))));
   return std::max(1, top - lastDigit + 1);
 }
+
+}  // namespace chartcontrol

@@ -15,8 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "AxisScale.h"
-#include "ChartModel.h"
+#include "chartcontrol/core/AxisScale.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 constexpr size_t kMaxTicks = 4096;
 constexpr int kMaxLabelIntervals = 10;
@@ -40,3 +42,5 @@ std::vector<Tick> MakeTicks(const AxisScale& scale, const TickOptions& options);
 
 // The smallest step of 1, 2 or 5 times a power of ten that is at least `raw` (> 0).
 double NiceStepAtLeast(double raw);
+
+}  // namespace chartcontrol

@@ -2,10 +2,14 @@
 // cannot be used) the data the series put on it.
 #pragma once
 
-#include "AxisScale.h"
-#include "ChartModel.h"
+#include "chartcontrol/core/AxisScale.h"
+#include "chartcontrol/core/ChartModel.h"
+
+namespace chartcontrol {
 
 // The positive values of every series on `axis`: X values for "x", Y values for "y" and "y2".
 PositiveExtent DataExtentOf(const ChartModel& model, AxisId axis);
 
 AxisScale ScaleOfAxis(const ChartModel& model, AxisId axis);
+
+}  // namespace chartcontrol

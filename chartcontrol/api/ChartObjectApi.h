@@ -1,15 +1,16 @@
-// The chart component's binary interface: what a host sees of ChartControl.dll.
+// The chart component's object interface: what a host sees of a chart, without any window.
 //
 // Every object of the chart (the control, its text boxes, frames, colours, fonts, graph area,
 // axes, grids, series groups, styles...) is a ChartObject reached from the control by property
-// gets, and each member is addressed by its dispatch id, as an automation client would address
-// it. Objects are reference counted: every object a get returns is released by the caller.
-// Texts cross the boundary as zero-terminated ANSI strings owned by the side that made them.
+// gets, and each member is addressed by its dispatch id (named in ChartMembers.h), as an
+// automation client would address it. Objects are reference counted: every object a get returns
+// is released by the caller. Texts cross the boundary as zero-terminated ANSI strings owned by
+// the side that made them. Portable: no windows.h.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
+
+namespace chartcontrol {
 
 // A value passed to or returned from a member.
 struct ChartValue {
@@ -57,18 +58,4 @@ struct ChartEvents {
   ~ChartEvents() = default;
 };
 
-struct ChartControl : ChartObject {
-  virtual HWND Window() = 0;
-  // Events go to `sink` until it is replaced (nullptr: none). The sink must outlive the window.
-  virtual void SetEventSink(ChartEvents* sink) = 0;
-
- protected:
-  ~ChartControl() = default;
-};
-
-// The one export of ChartControl.dll: makes the chart window as a visible child `id` of
-// `parent` on `rect` and returns its control object with one reference (nullptr on failure).
-// Destroying the window ends the control; the object stays valid until its last Release.
-using CreateChartControlFunction = ChartControl* (*)(HWND parent, int id, const RECT* rect);
-constexpr char kChartLibraryName[] = "ChartControl.dll";
-constexpr char kCreateChartControlName[] = "CreateChartControl";
+}  // namespace chartcontrol

@@ -1,9 +1,11 @@
-#include "PlotGeometry.h"
+#include "chartcontrol/core/PlotGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+namespace chartcontrol {
 
 const double PixelMap::kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -384,3 +386,5 @@ void TraceBand(const double* x, size_t xSize, const double* edgeA, size_t aSize,
   }
   endRun();
 }
+
+}  // namespace chartcontrol

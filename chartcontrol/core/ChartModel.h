@@ -1,16 +1,16 @@
 // Everything the chart shows, as plain data: boxes, frames, colours, fonts, the graph area with
 // its three axes, and the two series groups. The object model writes it, the renderer reads it.
 //
-// Codes that hosts put into members known only by number are kept as given; the renderer
-// gives these meanings (any other value draws like the nearest sensible one):
+// Codes that hosts put into members (ids in api/ChartMembers.h) are kept as given; the
+// renderer gives these meanings (any other value draws like the nearest sensible one):
 //   frame kind     0 none, 1 and 4 plain line, 2 double line, 3 drop shadow,
 //                  5 light raised bevel, 6 raised bevel, 7 and 9 sunken bevel, 8 etched
-//   legend [5]     anchor: 1 top-left, 2 top, 4 top-right, 8 left, 16 right, 32 bottom-left,
+//   legendAnchor   1 top-left, 2 top, 4 top-right, 8 left, 16 right, 32 bottom-left,
 //                  64 bottom, 128 bottom-right (of the graph area)
-//   legend [6]     1 entries side by side, 2 entries one below the other
-//   axis [20]/[21] major / minor tick marks: 0 none, 1 inside, 2 outside, 3 across the axis
-//   GraphArea [5]  its [1]: fill the plot area with GraphArea.Colours.Back
-//   group [3]      drawing layer: the group with the higher number is drawn over the other
+//   legendOrientation 1 entries side by side, 2 entries one below the other
+//   majorTicks, minorTicks 0 none, 1 inside, 2 outside, 3 across the axis
+//   graph.filled   fill the plot area with the graph area's back colour
+//   group layer    the group with the higher number is drawn over the other
 //   line kind      0 none, 1 solid, 2 dotted, 3 dashed, 4 dash-dot
 //   stroke kind    1 none, 2 solid, 3 dashed, 4 dotted
 //   marker kind    1 none, 2 and above a small filled square
@@ -21,7 +21,9 @@
 #include <map>
 #include <string>
 
-#include "SeriesData.h"
+#include "chartcontrol/core/SeriesData.h"
+
+namespace chartcontrol {
 
 // A colour in the byte order of a COLORREF: 0x00bbggrr.
 using Colour = uint32_t;
@@ -43,6 +45,7 @@ struct ColourPair {
   Colour back = MakeColour(255, 255, 255);
   Colour fore = MakeColour(0, 0, 0);
   bool backSet = false;
+  bool foreSet = false;  // kept for the series fills, whose colour falls back on the marker's
 };
 
 struct FontStyle {
@@ -54,16 +57,22 @@ struct FontStyle {
   bool strikethrough = false;
 };
 
+// A place item: an amount in pixels, used once put.
+struct PlaceItem {
+  int32_t amount = 0;
+  bool set = false;
+};
+
 struct TextBox {
   FrameStyle frame;
   std::string text;
   ColourPair colours;
-  int32_t place[2] = {0, 0};  // Place items 1 and 2: left and top in pixels
-  bool placeSet[2] = {false, false};
+  PlaceItem place[2];  // Place items 1 and 2: left and top
   FontStyle font;
   bool shown = true;
-  int32_t member5 = 16;  // legend: anchor
-  int32_t member6 = 2;   // legend: orientation; other boxes: a flag kept as given
+  int32_t legendAnchor = 16;      // legend only
+  int32_t legendOrientation = 2;  // legend only
+  bool flag6 = false;             // title and note: a flag kept as given
 };
 
 enum AxisId : int { kAxisX = 0, kAxisY = 1, kAxisY2 = 2, kAxisCount = 3 };
@@ -89,19 +98,18 @@ struct Axis {
   bool shown = true;
   bool logarithmic = false;
   int32_t titleTurn = 1;  // 2: turned a quarter (reads upwards)
-  int32_t majorTicks = 2;  // [20]
-  int32_t minorTicks = 2;  // [21]
+  int32_t majorTicks = 2;
+  int32_t minorTicks = 2;
   TickLabelStyle labels;
   ColourPair labelLook;  // its fore colour draws the tick labels
   FontStyle font;
-  bool option2 = true;  // AxisOptions item, member [2]: kept as given
+  bool option2 = true;  // AxisOptions item: kept as given
 };
 
 struct SeriesStyle {
   int32_t strokeKind = 2;
   int32_t strokeWidth = 1;
   ColourPair fill;
-  bool fillForeSet = false;
   int32_t markerKind = 1;
   Colour markerColour = 0;
   bool markerColourSet = false;
@@ -128,7 +136,7 @@ constexpr int kGraphKindBands = 6;
 struct GraphArea {
   FrameStyle frame;
   ColourPair colours;
-  bool filled = true;  // member [5], its [1]
+  bool filled = true;  // the backdrop's flag
   Axis axes[kAxisCount];
 };
 
@@ -142,10 +150,12 @@ struct ChartModel {
   ColourPair outerColours;
   bool holdRedraw = false;
   bool holdLayout = false;
-  bool flag13 = false;
+  bool flag13 = false;  // kept as given
   GraphArea graph;
   SeriesGroup groups[2];
 };
 
 // True when the text has something other than blanks to show.
 bool HasVisibleText(const std::string& text);
+
+}  // namespace chartcontrol

@@ -1,7 +1,9 @@
-#include "AxisScale.h"
+#include "chartcontrol/core/AxisScale.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace chartcontrol {
 
 namespace {
 
@@ -107,3 +109,5 @@ double AxisScale::Value(double fraction) const {
   const double v = s_ + fraction * (e_ - s_);
   return log_ ? std::pow(10.0, v) : v;
 }
+
+}  // namespace chartcontrol

@@ -1,6 +1,8 @@
-#include "ChartScales.h"
+#include "chartcontrol/core/ChartScales.h"
 
 #include <algorithm>
+
+namespace chartcontrol {
 
 PositiveExtent DataExtentOf(const ChartModel& model, AxisId axis) {
   PositiveExtent extent;
@@ -24,3 +26,5 @@ AxisScale ScaleOfAxis(const ChartModel& model, AxisId axis) {
   const PositiveExtent extent = DataExtentOf(model, axis == kAxisX ? kAxisX : kAxisY);
   return AxisScale::Make(a.minLimit, a.maxLimit, a.logarithmic, &extent);
 }
+
+}  // namespace chartcontrol

@@ -1,8 +1,10 @@
-#include "SeriesData.h"
+#include "chartcontrol/core/SeriesData.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+namespace chartcontrol {
 
 namespace {
 constexpr double kUnwritten = std::numeric_limits<double>::quiet_NaN();
@@ -127,3 +129,5 @@ const std::string* SeriesData::Label(int32_t series) const {
   auto it = labels_.find(series);
   return it == labels_.end() ? nullptr : &it->second;
 }
+
+}  // namespace chartcontrol

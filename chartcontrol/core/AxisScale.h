@@ -17,6 +17,8 @@
 
 #include <limits>
 
+namespace chartcontrol {
+
 struct ChartModel;
 
 // The positive values that data put on an axis span; empty when `minPositive` > `maxPositive`.
@@ -64,3 +66,5 @@ class AxisScale {
 
 // Whether the axis needs the data's positive extent to make its scale (so it is worth scanning).
 bool NeedsDataExtent(double minLimit, double maxLimit, bool logarithmic);
+
+}  // namespace chartcontrol

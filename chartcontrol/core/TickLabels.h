@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace chartcontrol {
+
 // Plain labels longer than this would be unreadable; such values take the exponent form.
 constexpr int kMaxPlainDecimals = 12;
 constexpr double kPlainLimit = 1e15;
@@ -25,3 +27,5 @@ double PowerOfTen(int exponent);
 
 // The significant digits that show `value` down to the digit of 10^lastDigit (at least 1).
 int SignificantDigits(double value, int lastDigit);
+
+}  // namespace chartcontrol

@@ -2,8 +2,10 @@
 // Portable: no windows.h.
 #pragma once
 
-#include "AxisLimits.h"
+#include "plotter/chart/core/AxisLimits.h"
 #include "SpectrumSet.h"
+
+namespace chart {
 
 // Limits beyond which the range counts as unbounded, and below which a minimum counts as zero.
 constexpr double kFarLimit = 1e99;
@@ -20,3 +22,5 @@ AxisLimits DataLimits(const SpectrumSet& set, int block, const AxisLimits& whenE
 
 // A y range above 1000 is labelled in the logarithmic label mode, whatever the scale.
 bool WantsLogarithmicLabels(const AxisLimits& limits);
+
+}  // namespace chart
