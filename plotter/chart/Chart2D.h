@@ -15,12 +15,7 @@
 
 #include "ChartApi.h"
 #include "ChartObjects.h"
-#include "Handles.h"
-
-struct LibraryTraits {
-  static void Free(HMODULE h) { FreeLibrary(h); }
-};
-using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
+#include "common/win32/Handles.h"
 
 class CChart2D : public CChartObject {
  public:
@@ -103,7 +98,7 @@ class CChart2D : public CChartObject {
 
   void Destroy();
 
-  UniqueLibrary library_;
+  win32::UniqueLibrary library_;
   ChartControl* control_ = nullptr;  // the object the base class holds the reference of
   EventSink sink_;
 };

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "FakeChart.h"
-#include "FileDialog.h"
-#include "PlotterDlg.h"
-#include "zelvora_ids.h"
+#include "plotter/app/PlotterDlg.h"
+#include "plotter/framework/FileDialog.h"
+#include "resources/zelvora_ids.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ const char kTinyEdges[] =
 class PlotterDlgAxesTest : public testing::Test {
  protected:
   void Open() {
-    dialog_ = std::make_unique<CPlotterDlg>();
+    dialog_ = std::make_unique<plotter::CPlotterDlg>();
     hwnd_ = dialog_->Create();
     ASSERT_NE(hwnd_, nullptr);
   }
@@ -60,13 +60,13 @@ class PlotterDlgAxesTest : public testing::Test {
   }
   // Loads `path` as a main file, answering the open dialog with it.
   void Load(const std::string& path) {
-    SetFileDialogAnswerer([path](FileDialogRequest& request) {
+    framework::SetFileDialogAnswerer([path](framework::FileDialogRequest& request) {
       request.chosenPath = path;
       return true;
     });
     SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(IDC_LOAD_SPECTRUM, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)));
-    SetFileDialogAnswerer(nullptr);
+    framework::SetFileDialogAnswerer(nullptr);
   }
   void SetText(int id, const char* text) { SetDlgItemTextA(hwnd_, id, text); }
   // Types `text` into edit `id` over its whole content, one character at a time.
@@ -95,7 +95,7 @@ class PlotterDlgAxesTest : public testing::Test {
 
   std::shared_ptr<FakeChartState> chart_ = std::make_shared<FakeChartState>();
   FakeChartFactory factory_{chart_};
-  std::unique_ptr<CPlotterDlg> dialog_;
+  std::unique_ptr<plotter::CPlotterDlg> dialog_;
   HWND hwnd_ = nullptr;
 };
 

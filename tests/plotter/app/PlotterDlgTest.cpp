@@ -8,12 +8,18 @@
 #include <set>
 #include <string>
 
-#include "FileDialog.h"
-#include "PlotterDlg.h"
-#include "TickBox.h"
-#include "zelvora_ids.h"
+#include "common/win32/Handles.h"
+#include "plotter/app/PlotterDlg.h"
+#include "plotter/framework/FileDialog.h"
+#include "resources/zelvora_ids.h"
+#include "tests/support/Messages.h"
+
+namespace plotter {
 
 namespace {
+
+using framework::FileDialogRequest;
+using framework::SetFileDialogAnswerer;
 
 std::string TempFolder() {
   char path[MAX_PATH] = "";
@@ -118,32 +124,6 @@ TEST_F(PlotterDlgTest, StartsEmptyWithNavigationShownAndLinearAxes) {
   EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_PLOT_COUNTER)), "0");
 }
 
-TEST_F(PlotterDlgTest, ControlsSitWhereTheTemplatePlacesThem) {
-  Open();
-  struct Place { int id, x, y, cx, cy; };
-  const Place places[] = {{IDC_FILE_GROUP, 12, 304, 165, 43}, {IDC_LOAD_SPECTRUM, 13, 309, 41, 37},
-                          {IDC_X_MIN, 230, 316, 34, 12},      {IDC_EXIT, 461, 309, 47, 37},
-                          {IDC_STATUS_LINE, 13, 298, 107, 8}, {IDC_PLOT_COUNTER, 401, 318, 24, 20}};
-  for (const Place& p : places) {
-    // Place and size convert separately, as the dialog manager converts them.
-    RECT units{p.x, p.y, p.cx, p.cy};
-    MapDialogRect(hwnd_, &units);
-    const RECT expected{units.left, units.top, units.left + units.right, units.top + units.bottom};
-    const RECT actual = ClientRectOf(hwnd_, p.id);
-    EXPECT_TRUE(EqualRect(&expected, &actual))
-        << "control " << p.id << ": " << actual.left << "," << actual.top << "," << actual.right
-        << "," << actual.bottom << " expected " << expected.left << "," << expected.top << ","
-        << expected.right << "," << expected.bottom;
-  }
-  // The size grip: 10 x 10 in the bottom-right corner.
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  const RECT grip = ClientRectOf(hwnd_, IDC_SIZE_GRIP);
-  EXPECT_EQ(grip.right, client.right);
-  EXPECT_EQ(grip.bottom, client.bottom);
-  EXPECT_EQ(grip.right - grip.left, 10);
-}
-
 TEST_F(PlotterDlgTest, SystemMenuHasTheAboutItem) {
   Open();
   char text[128] = "";
@@ -202,30 +182,27 @@ TEST_F(PlotterDlgTest, ResizingMovesTheBandAndRefusesToShrink) {
   const RECT caption2 = ClientRectOf(hwnd_, IDC_X_CAPTION);
   EXPECT_EQ(caption2.left, caption.left + 100);
 
+  // The size grip stays 10 x 10 in the bottom-right corner.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const RECT grip = ClientRectOf(hwnd_, IDC_SIZE_GRIP);
+  EXPECT_TRUE(grip.right == client.right && grip.bottom == client.bottom);
+  EXPECT_EQ(grip.right - grip.left, 10);
+
   MINMAXINFO info{};
   SendMessageA(hwnd_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, window.right - window.left);
   EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top);
 }
 
-// Handles what is queued, paints included, without asking any window to paint.
-void PumpMessages() {
-  for (int round = 0; round < 20; ++round) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
-  }
-}
-
 // Colours seen on screen inside a control (its pixels as the display shows them).
 size_t ColoursOnScreen(HWND control) {
   RECT r{};
   GetWindowRect(control, &r);
-  HDC screen = GetDC(nullptr);
+  win32::WindowDc screen(nullptr);
   std::set<COLORREF> colours;
   for (LONG y = r.top + 2; y < r.bottom - 2; y += 2)
-    for (LONG x = r.left + 2; x < r.right - 2; x += 2) colours.insert(GetPixel(screen, x, y));
-  ReleaseDC(nullptr, screen);
+    for (LONG x = r.left + 2; x < r.right - 2; x += 2) colours.insert(GetPixel(screen.get(), x, y));
   return colours.size();
 }
 
@@ -236,14 +213,14 @@ TEST_F(PlotterDlgTest, ResizedBandPaintsItsButtonsAgain) {
   GetWindowRect(hwnd_, &start);
   const int bottom = GetSystemMetrics(SM_CYSCREEN) - (start.bottom - start.top) - 80;
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, bottom, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  PumpMessages();
+  testsupport::PumpFor(200);  // paints included, without asking any window to paint
   ASSERT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)), 3u) << "icon not shown at all";
 
   RECT window{};
   GetWindowRect(hwnd_, &window);
   SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 90,
                window.bottom - window.top + 70, SWP_NOMOVE | SWP_NOZORDER);
-  PumpMessages();
+  testsupport::PumpFor(200);
   // Each moved button shows its picture again, not the dialog's face painted over it.
   EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)), 3u);
   EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_PRINT_GRAPHIC)), 3u);
@@ -282,7 +259,7 @@ TEST_F(PlotterDlgTest, SpectrumFileShowsOverlayAndLethargyAndSetsTheTitle) {
   AnswerOpenDialog(path);
   Click(hwnd_, IDC_LOAD_SPECTRUM);
   EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
-  EXPECT_EQ(dialog_->spectrum().fileKind, SpectrumFile);
+  EXPECT_EQ(dialog_->spectrum().fileKind, spectrum::SpectrumFile);
   EXPECT_EQ(dialog_->spectrum().pointCount[0], 3);
   EXPECT_FALSE(Shown(hwnd_, IDC_PREVIOUS_GRAPH));
   EXPECT_FALSE(Shown(hwnd_, IDC_NEXT_GRAPH));
@@ -329,7 +306,7 @@ TEST_F(PlotterDlgTest, ChannelFileShowsOnlyTheOverlayButton) {
   Open();
   AnswerOpenDialog(WriteFile("counts.dat", "5\n7\n9\n11\n"));
   Click(hwnd_, IDC_LOAD_SPECTRUM);
-  EXPECT_EQ(dialog_->spectrum().fileKind, ChannelFile);
+  EXPECT_EQ(dialog_->spectrum().fileKind, spectrum::ChannelFile);
   EXPECT_EQ(dialog_->spectrum().pointCount[0], 4);
   EXPECT_FALSE(Shown(hwnd_, IDC_NEXT_GRAPH));
   EXPECT_TRUE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
@@ -362,21 +339,12 @@ TEST_F(PlotterDlgTest, CommandLinePathLoadsAtStartWithoutTheDialog) {
   Open(path);
   EXPECT_FALSE(asked);
   EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
-  EXPECT_EQ(dialog_->spectrum().fileKind, ChannelFile);
+  EXPECT_EQ(dialog_->spectrum().fileKind, spectrum::ChannelFile);
   // Later loads ask.
   Click(hwnd_, IDC_LOAD_SPECTRUM);
   EXPECT_TRUE(asked);
 }
 
-TEST_F(PlotterDlgTest, ScaleOptionsStayExclusive) {
-  Open();
-  Click(hwnd_, IDC_X_LOGARITHMIC);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LOGARITHMIC), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LINEAR), BST_UNCHECKED);
-  Click(hwnd_, IDC_Y_LOGARITHMIC);
-  Click(hwnd_, IDC_Y_LINEAR);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LINEAR), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LOGARITHMIC), BST_UNCHECKED);
-}
-
 }  // namespace
+
+}  // namespace plotter

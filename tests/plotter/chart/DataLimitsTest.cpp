@@ -6,6 +6,8 @@
 
 #include "DataLimits.h"
 
+using namespace spectrum;
+
 namespace {
 
 constexpr AxisLimits kHome{0.0, 1000.0, 0.0, 100.0};

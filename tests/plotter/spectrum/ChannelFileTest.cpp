@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "SpectrumReader.h"
-#include "SpectrumTestFiles.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
+
+namespace spectrum {
 
 namespace {
 
@@ -41,3 +43,5 @@ TEST_F(ChannelFileTest, OverlayKeepsWhatFitsTheCapacity) {
 }
 
 }  // namespace
+
+}  // namespace spectrum

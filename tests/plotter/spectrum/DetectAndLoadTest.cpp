@@ -1,8 +1,10 @@
 // File kind detection and the load as a whole: outcomes, what a failed load leaves, line ends.
 #include <gtest/gtest.h>
 
-#include "SpectrumReader.h"
-#include "SpectrumTestFiles.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
+
+namespace spectrum {
 
 namespace {
 
@@ -109,3 +111,5 @@ TEST_F(LoadTest, CrLfFilesLoadAsLfFiles) {
 }
 
 }  // namespace
+
+}  // namespace spectrum

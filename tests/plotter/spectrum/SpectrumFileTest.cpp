@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "SpectrumReader.h"
-#include "SpectrumTestFiles.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
+
+namespace spectrum {
 
 namespace {
 
@@ -109,3 +111,5 @@ TEST_F(SpectrumFileTest, OverlayIsStoredAtOverlayCountAndKeepsWhatFits) {
 }
 
 }  // namespace
+
+}  // namespace spectrum

@@ -1,4 +1,4 @@
-#include "TextScan.h"
+#include "plotter/spectrum/core/TextScan.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+namespace spectrum {
 
 namespace {
 
@@ -105,3 +107,5 @@ TEST(ScanWords, FastScannersAgreeWithThePlainRulesOnRandomText) {
 }
 
 }  // namespace
+
+}  // namespace spectrum

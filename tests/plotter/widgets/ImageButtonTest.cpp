@@ -1,15 +1,23 @@
-#include "ImageButton.h"
+#include "plotter/widgets/ImageButton.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "ImageButtonLayout.h"
-#include "TestHost.h"
-#include "WidgetsTestIds.h"
+#include "plotter/widgets/core/ImageButtonLayout.h"
+#include "tests/plotter/widgets/TestHost.h"
+#include "tests/plotter/widgets/WidgetsTestIds.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
+
+namespace widgets {
 
 namespace {
+
+using testsupport::Click;
+using testsupport::PixelAt;
+using testsupport::SendMouse;
 
 constexpr COLORREF kHost = RGB(200, 220, 240);
 constexpr COLORREF kRed = RGB(255, 0, 0);
@@ -38,6 +46,9 @@ class ImageButtonTest : public ::testing::Test {
   void SetUp() override { Make("", true); }
 
   COLORREF Pixel(int x, int y) const { return PixelAt(control_, x, y); }
+  int Count(COLORREF colour) const {
+    return testsupport::Picture::OnScreen(control_).Count(colour);
+  }
   void Hover() { SendMouse(control_, WM_MOUSEMOVE, 5, 5); }
   int Clicks() const {
     int clicks = 0;
@@ -141,7 +152,7 @@ TEST_F(ImageButtonTest, DropMenuOpensBelowTheButtonSunkenAndSendsTheChoiceToItsO
   });
 
   Click(control_, 5, 5);
-  PumpMessages();
+  testsupport::PumpMessages();
   ASSERT_EQ(calls, 1);
   RECT place{};
   GetWindowRect(control_, &place);
@@ -158,7 +169,7 @@ TEST_F(ImageButtonTest, DropMenuOpensBelowTheButtonSunkenAndSendsTheChoiceToItsO
 
   answer = 0;  // dismissed
   Click(control_, 5, 5);
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(owner.commands.size(), 1u);
   CImageButton::SetDropMenuTracker(previous);
@@ -170,10 +181,10 @@ TEST_F(ImageButtonTest, DisablingGreysTheIconAndMovesTheFocusOnOnlyIfItHadIt) {
   EnableWindow(control_, FALSE);
   EXPECT_EQ(GetFocus(), next_);
   EXPECT_FALSE(button_.hovering());
-  EXPECT_EQ(CountPixels(control_, kRed), 0);
+  EXPECT_EQ(Count(kRed), 0);
 
   EnableWindow(control_, TRUE);
-  EXPECT_EQ(CountPixels(control_, kRed), 64);
+  EXPECT_EQ(Count(kRed), 64);
   HWND edit = host_->AddChild("EDIT", kId + 2, "", WS_TABSTOP, RECT{100, 50, 160, 70});
   SetFocus(edit);
   EnableWindow(control_, FALSE);
@@ -207,7 +218,7 @@ TEST_F(ImageButtonTest, TooltipAndCursorBelongToTheButton) {
   EXPECT_TRUE(setCursor());
   ICONINFO cursor{};
   ASSERT_TRUE(GetIconInfo(GetCursor(), &cursor));
-  UniqueBitmap mask(cursor.hbmMask), colour(cursor.hbmColor);
+  win32::UniqueBitmap mask(cursor.hbmMask), colour(cursor.hbmColor);
   EXPECT_EQ(cursor.xHotspot, 3u);  // ours, not the arrow
   EXPECT_FALSE(button_.AssignHoverCursor(9999));
   setCursor();
@@ -217,12 +228,12 @@ TEST_F(ImageButtonTest, TooltipAndCursorBelongToTheButton) {
 TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
   Make("Exit", false, 60);
   const COLORREF text = GetSysColor(COLOR_BTNTEXT), light = GetSysColor(COLOR_BTNHIGHLIGHT);
-  EXPECT_GT(CountPixels(control_, text), 5);
-  EXPECT_EQ(CountPixels(control_, light), 0);
+  EXPECT_GT(Count(text), 5);
+  EXPECT_EQ(Count(light), 0);
   EnableWindow(control_, FALSE);
-  EXPECT_EQ(CountPixels(control_, text), 0);
-  EXPECT_GT(CountPixels(control_, light), 5);
-  EXPECT_GT(CountPixels(control_, GetSysColor(COLOR_BTNSHADOW)), 5);
+  EXPECT_EQ(Count(text), 0);
+  EXPECT_GT(Count(light), 5);
+  EXPECT_GT(Count(GetSysColor(COLOR_BTNSHADOW)), 5);
 
   Make("Go", true, 60);
   EXPECT_EQ(Pixel(kIconTextInset + 4, kRedY), kRed);
@@ -230,3 +241,5 @@ TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
 }
 
 }  // namespace
+
+}  // namespace widgets

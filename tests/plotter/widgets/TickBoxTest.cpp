@@ -1,13 +1,21 @@
-#include "TickBox.h"
+#include "plotter/widgets/TickBox.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "TestHost.h"
-#include "TickBoxDrawing.h"
+#include "plotter/widgets/TickBoxDrawing.h"
+#include "tests/plotter/widgets/TestHost.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
+
+namespace widgets {
 
 namespace {
+
+using testsupport::Click;
+using testsupport::PixelAt;
+using testsupport::SendMouse;
 
 constexpr COLORREF kHost = RGB(200, 220, 240);
 constexpr int kFlatId = 1033;
@@ -169,3 +177,5 @@ TEST_F(TickBoxTest, BackgroundIsTheParentsTakenOnceAndAgainAfterAColourChange) {
 }
 
 }  // namespace
+
+}  // namespace widgets
