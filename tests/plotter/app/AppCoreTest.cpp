@@ -6,7 +6,6 @@
 #include "plotter/app/core/PlotSteps.h"
 
 namespace plotter {
-
 namespace {
 
 TEST(ClockText, LeadingZerosBelowTenAndFixedBlanks) {
@@ -82,5 +81,4 @@ TEST(PlotSteps, ControlsOfEachKindAndTheChartAboveTheBand) {
 }
 
 }  // namespace
-
 }  // namespace plotter

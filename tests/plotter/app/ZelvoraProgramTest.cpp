@@ -13,7 +13,6 @@
 #include "tests/support/Messages.h"
 
 namespace plotter {
-
 namespace {
 
 std::string FolderOfThisProgram() {
@@ -21,11 +20,6 @@ std::string FolderOfThisProgram() {
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder(path);
   return folder.erase(folder.find_last_of('\\') + 1);
-}
-
-bool ChartLibraryBesideThisProgram() {
-  return GetFileAttributesA((FolderOfThisProgram() + kChartLibraryName).c_str()) !=
-         INVALID_FILE_ATTRIBUTES;
 }
 
 // The build's Zelvora.exe; a path of the Linux host is on Wine's drive Z.
@@ -37,35 +31,27 @@ std::string ZelvoraExe() {
   return path;
 }
 
-struct WindowSearch {
-  DWORD processId;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectVisibleWindow(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  if (owner == search->processId && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
-  return TRUE;
-}
-
-std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-  WindowSearch search{processId, {}};
-  EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 std::string TextOf(HWND hwnd) {
   char text[256] = "";
   SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
-std::string ClassOf(HWND hwnd) {
-  char name[64] = "";
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+  } search{processId, {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == s->processId && IsWindowVisible(hwnd)) s->found.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // A started program, ended when the test ends however it ends.
@@ -112,38 +98,38 @@ TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
   WaitForInputIdle(zelvora.process(), 60000);
   // Wait for the main window (a message box, had there been one, would come before it).
   HWND main = nullptr;
-  testsupport::WaitUntil([&] {
-    for (HWND hwnd : VisibleWindowsOf(zelvora.id()))
-      if (TextOf(hwnd) == "Zelvora") main = hwnd;
-    return main != nullptr;
-  }, 60000);
+  testsupport::WaitUntil(
+      [&] {
+        for (HWND hwnd : VisibleWindowsOf(zelvora.id()))
+          if (TextOf(hwnd) == "Zelvora") main = hwnd;
+        return main != nullptr;
+      },
+      60000);
   ASSERT_NE(main, nullptr) << "no main window";
 
   // One window and no message box; the chart's place is empty.
   const std::vector<HWND> windows = VisibleWindowsOf(zelvora.id());
-  ASSERT_EQ(windows.size(), 1u) << ClassOf(windows.back()) << " \"" << TextOf(windows.back())
-                                << "\"";
+  ASSERT_EQ(windows.size(), 1u) << "\"" << TextOf(windows.back()) << "\"";
   EXPECT_EQ(GetDlgItem(main, IDC_CHART), nullptr);
 
   // The band works: the set-up's limits, typing, the return to the data range, the scales.
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MIN)), "0");
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_Y_MAX)), "100");
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_PLOT_COUNTER)), "0");
+  const auto text = [main](int id) { return TextOf(GetDlgItem(main, id)); };
+  const auto command = [main](int id, int code) {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(GetDlgItem(main, id)));
+  };
+  EXPECT_EQ(text(IDC_X_MIN) + "|" + text(IDC_Y_MAX) + "|" + text(IDC_PLOT_COUNTER), "0|100|0");
   SendMessageA(GetDlgItem(main, IDC_X_MIN), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5"));
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_X_CAPTION, STN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_X_CAPTION)));
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MIN)), "0.0");
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MAX)), "1000.000000");
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_X_LOGARITHMIC, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_X_LOGARITHMIC)));
+  command(IDC_X_CAPTION, STN_CLICKED);
+  EXPECT_EQ(text(IDC_X_MIN) + "|" + text(IDC_X_MAX), "0.0|1000.000000");
+  command(IDC_X_LOGARITHMIC, BN_CLICKED);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_X_LOGARITHMIC), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_X_LINEAR), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   // Exit ends the program.
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_EXIT)));
-  ASSERT_EQ(WaitForSingleObject(zelvora.process(), 60000), WAIT_OBJECT_0)
-      << "still running after Exit";
+  ASSERT_EQ(WaitForSingleObject(zelvora.process(), 60000), WAIT_OBJECT_0) << "still running";
   DWORD exitCode = 1;
   GetExitCodeProcess(zelvora.process(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
@@ -152,7 +138,8 @@ TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
 }
 
 TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
-  if (!ChartLibraryBesideThisProgram())
+  if (GetFileAttributesA((FolderOfThisProgram() + kChartLibraryName).c_str()) ==
+      INVALID_FILE_ATTRIBUTES)
     GTEST_SKIP() << kChartLibraryName << " is not built beside the test program yet";
   CPlotterDlg dialog;
   HWND hwnd = dialog.Create();
@@ -160,8 +147,7 @@ TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
   HWND chart = GetDlgItem(hwnd, IDC_CHART);
   ASSERT_NE(chart, nullptr);
   const LONG_PTR style = GetWindowLongPtrA(chart, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CHILD);
-  EXPECT_TRUE(style & WS_VISIBLE);
+  EXPECT_TRUE((style & WS_CHILD) && (style & WS_VISIBLE));
   // The chart takes the client area above the band.
   RECT client{};
   GetClientRect(hwnd, &client);
@@ -181,10 +167,8 @@ TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
   EXPECT_STREQ(text, "0.0");
   GetDlgItemTextA(hwnd, IDC_Y_MAX, text, sizeof text);
   EXPECT_STREQ(text, "100.000000");
-
   DestroyWindow(hwnd);
 }
 
 }  // namespace
-
 }  // namespace plotter

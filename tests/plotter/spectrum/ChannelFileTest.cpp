@@ -8,7 +8,6 @@
 #include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
 namespace spectrum {
-
 namespace {
 
 using Values = std::vector<double>;
@@ -43,5 +42,4 @@ TEST_F(ChannelFileTest, OverlayKeepsWhatFitsTheCapacity) {
 }
 
 }  // namespace
-
 }  // namespace spectrum

@@ -5,7 +5,6 @@
 #include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
 namespace spectrum {
-
 namespace {
 
 const char kSpectrum[] = "Neutron spectrum\n1 2 0\n1 0 2 100.0\n1.0 10.0 0\n25.0 20.0 0\n100.0 0.5 0\n";
@@ -111,5 +110,4 @@ TEST_F(LoadTest, CrLfFilesLoadAsLfFiles) {
 }
 
 }  // namespace
-
 }  // namespace spectrum

@@ -9,7 +9,6 @@
 #include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
 namespace spectrum {
-
 namespace {
 
 using List = std::vector<std::string>;
@@ -68,5 +67,4 @@ TEST_F(LineReaderTest, RewindAndBytesLeft) {
 }
 
 }  // namespace
-
 }  // namespace spectrum

@@ -8,7 +8,6 @@
 #include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
 namespace spectrum {
-
 namespace {
 
 using Values = std::vector<double>;
@@ -119,5 +118,4 @@ TEST_F(PlotFileTest, StoringMoreThanTheCapacityKeepsTheFirstPointsOfEachSection)
 }
 
 }  // namespace
-
 }  // namespace spectrum

@@ -8,7 +8,6 @@
 #include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
 namespace spectrum {
-
 namespace {
 
 using Values = std::vector<double>;
@@ -111,5 +110,4 @@ TEST_F(SpectrumFileTest, OverlayIsStoredAtOverlayCountAndKeepsWhatFits) {
 }
 
 }  // namespace
-
 }  // namespace spectrum

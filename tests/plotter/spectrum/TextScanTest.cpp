@@ -10,7 +10,6 @@
 #include <vector>
 
 namespace spectrum {
-
 namespace {
 
 using List = std::vector<std::string>;
@@ -107,5 +106,4 @@ TEST(ScanWords, FastScannersAgreeWithThePlainRulesOnRandomText) {
 }
 
 }  // namespace
-
 }  // namespace spectrum

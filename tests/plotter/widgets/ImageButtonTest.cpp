@@ -12,7 +12,6 @@
 #include "tests/support/Picture.h"
 
 namespace widgets {
-
 namespace {
 
 using testsupport::Click;
@@ -241,5 +240,4 @@ TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
 }
 
 }  // namespace
-
 }  // namespace widgets

@@ -5,7 +5,6 @@
 #include "tests/support/Stage.h"
 
 namespace widgets {
-
 namespace {
 
 constexpr char kClassName[] = "WidgetsTestHost";

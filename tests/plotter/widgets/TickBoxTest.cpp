@@ -10,7 +10,6 @@
 #include "tests/support/Picture.h"
 
 namespace widgets {
-
 namespace {
 
 using testsupport::Click;
@@ -177,5 +176,4 @@ TEST_F(TickBoxTest, BackgroundIsTheParentsTakenOnceAndAgainAfterAColourChange) {
 }
 
 }  // namespace
-
 }  // namespace widgets

@@ -5,7 +5,6 @@
 #include "plotter/widgets/core/TickBoxLook.h"
 
 namespace widgets {
-
 namespace {
 
 void ExpectRect(const Rect& r, int left, int top, int right, int bottom) {
@@ -59,5 +58,4 @@ TEST(TickBoxLook, BoxAndTextAreCentredWithTheHalvingTruncated) {
 }
 
 }  // namespace
-
 }  // namespace widgets
