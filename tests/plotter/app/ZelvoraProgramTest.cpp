@@ -37,20 +37,22 @@ std::string TextOf(HWND hwnd) {
   return text;
 }
 
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisibleWindow(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == search->processId && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+  return TRUE;
+}
+
 std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-  } search{processId, {}};
-  EnumWindows(
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == s->processId && IsWindowVisible(hwnd)) s->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{processId, {}};
+  EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -142,7 +144,8 @@ TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
       INVALID_FILE_ATTRIBUTES)
     GTEST_SKIP() << kChartLibraryName << " is not built beside the test program yet";
   CPlotterDlg dialog;
-  HWND hwnd = dialog.Create();
+  const win32::UniqueWindow window(dialog.Create());  // goes before the dialog object
+  HWND hwnd = window.get();
   ASSERT_NE(hwnd, nullptr);
   HWND chart = GetDlgItem(hwnd, IDC_CHART);
   ASSERT_NE(chart, nullptr);
@@ -167,7 +170,6 @@ TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
   EXPECT_STREQ(text, "0.0");
   GetDlgItemTextA(hwnd, IDC_Y_MAX, text, sizeof text);
   EXPECT_STREQ(text, "100.000000");
-  DestroyWindow(hwnd);
 }
 
 }  // namespace
