@@ -23,7 +23,7 @@ TEST(AnchorLayout, EachModeMovesItsEdgesAsTheWindowGrowsAndShrinks) {
   EXPECT_EQ(moved(kGrow, kMove, 30, 15), (Rect{10, 35, 80, 55}));
   EXPECT_EQ(moved(kMove, kGrow, -5, -8), (Rect{5, 20, 45, 32}));
   // Proportional: the left (top) edge keeps its share of the free width (height), rounded.
-  EXPECT_EQ(moved(kProportional, kProportional, 160, 60), (Rect{20, 35, 60, 55}));
+  EXPECT_EQ(moved(kProportional, kProportional, 168, 62), (Rect{21, 36, 61, 56}));  // 20.5, 35.5
 }
 
 TEST(AnchorLayout, OnlyControlsWhosePlaceChangesAreMovedAndTheirPlaceIsKept) {
