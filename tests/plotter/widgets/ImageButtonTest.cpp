@@ -49,12 +49,6 @@ class ImageButtonTest : public ::testing::Test {
     return testsupport::Picture::OnScreen(control_).Count(colour);
   }
   void Hover() { SendMouse(control_, WM_MOUSEMOVE, 5, 5); }
-  int Clicks() const {
-    int clicks = 0;
-    for (const ReceivedCommand& c : host_->commands)
-      clicks += c.id == kId && c.code == BN_CLICKED && c.control == control_;
-    return clicks;
-  }
 
   std::unique_ptr<TestHost> host_;
   HWND control_ = nullptr;
@@ -124,11 +118,11 @@ TEST_F(ImageButtonTest, PressIsSunkenWithTheIconOnePixelDownAndDoubleClickPresse
   EXPECT_EQ(Pixel(kRedX + 8, kRedY + 8), kRed);
   SendMouse(control_, WM_LBUTTONUP, 5, 5);
   EXPECT_EQ(Pixel(kRedX, kRedY), kRed);
-  EXPECT_EQ(Clicks(), 1);
+  EXPECT_EQ(host_->Clicks(control_), 1);
 
   SendMouse(control_, WM_LBUTTONDBLCLK, 5, 5, MK_LBUTTON);
   SendMouse(control_, WM_LBUTTONUP, 5, 5);
-  EXPECT_EQ(Clicks(), 2);
+  EXPECT_EQ(host_->Clicks(control_), 2);
   EXPECT_EQ(host_->commands.size(), 2u);  // and no double-click notification
 }
 
@@ -162,7 +156,7 @@ TEST_F(ImageButtonTest, DropMenuOpensBelowTheButtonSunkenAndSendsTheChoiceToItsO
   EXPECT_EQ(cornerWhileOpen, GetSysColor(COLOR_BTNSHADOW));
   ASSERT_EQ(owner.commands.size(), 1u);
   EXPECT_EQ(owner.commands[0].id, ID_TEST_THIRD);
-  EXPECT_EQ(Clicks(), 1);  // the parent hears of the click as well
+  EXPECT_EQ(host_->Clicks(control_), 1);  // the parent hears of the click as well
   SendMessageA(control_, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(Pixel(0, 0), kHost);
 

@@ -33,6 +33,13 @@ class TestHost {
   void SetBackground(COLORREF colour) { brush_.reset(CreateSolidBrush(colour)); }
   // Makes the stage the active window and paints everything that waits to be painted.
   void Activate();
+  // The click notifications (BN_CLICKED with its id and window) that `control` sent.
+  int Clicks(HWND control) const {
+    int count = 0;
+    for (const ReceivedCommand& c : commands)
+      count += c.id == GetDlgCtrlID(control) && c.code == BN_CLICKED && c.control == control;
+    return count;
+  }
 
   std::vector<ReceivedCommand> commands;
   int drawItemCount = 0;
