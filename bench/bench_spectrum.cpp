@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "SpectrumLoad.h"
+#include "plotter/spectrum/core/SpectrumLoad.h"
+
+using namespace spectrum;
 
 namespace {
 

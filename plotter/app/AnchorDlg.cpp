@@ -1,6 +1,8 @@
-#include "AnchorDlg.h"
+#include "plotter/app/AnchorDlg.h"
 
-#include "zelvora_ids.h"
+#include "resources/zelvora_ids.h"
+
+namespace plotter {
 
 namespace {
 constexpr int kGripSize = 10;
@@ -26,7 +28,7 @@ BOOL CAnchorDlg::OnInitDialog() {
   CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP,
                   client.right - kGripSize, client.bottom - kGripSize, kGripSize, kGripSize,
                   hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_SIZE_GRIP)),
-                  ResourceInstance(), nullptr);
+                  framework::ResourceInstance(), nullptr);
   RegisterAnchor(IDC_SIZE_GRIP, kMove, kMove, 1);
   initialised_ = true;
   return TRUE;
@@ -43,64 +45,31 @@ void CAnchorDlg::RegisterAnchor(int id, int horizontal, int vertical, int flag) 
   RECT client{};
   GetClientRect(hwnd(), &client);
   const RECT r = ControlRectInClient(hwnd(), control);
-  Anchor anchor{id, horizontal, vertical, r, flag, 0.0, 0.0};
-  const LONG restX = client.right - (r.right - r.left);
-  const LONG restY = client.bottom - (r.bottom - r.top);
-  if (restX > 0) anchor.ratioX = static_cast<double>(r.left) / restX;
-  if (restY > 0) anchor.ratioY = static_cast<double>(r.top) / restY;
-  anchors_.push_back(anchor);
+  anchors_.push_back(MakeAnchor(id, horizontal, vertical, Rect{r.left, r.top, r.right, r.bottom},
+                                flag, client.right, client.bottom));
 }
 
 void CAnchorDlg::OnSize(UINT type, int, int) {
   // A minimised window keeps its layout: restoring compares with the layout before.
   if (type == SIZE_MINIMIZED || IsIconic(hwnd())) return;
-  if (!anchors_.empty()) LayoutAnchors();
+  if (!anchors_.empty()) MoveAnchoredControls();
 }
 
-LONG CAnchorDlg::NewStart(int mode, LONG start, LONG end, LONG delta, double ratio,
-                          LONG clientExtent) {
-  switch (mode) {
-    case kMove:
-      return start + delta;
-    case kProportional:
-      return static_cast<LONG>(ratio * (clientExtent - (end - start)) + 0.5);
-    default:
-      return start;
-  }
-}
-
-LONG CAnchorDlg::NewEnd(int mode, LONG start, LONG end, LONG delta, LONG newStart) {
-  switch (mode) {
-    case kGrow:
-      return end + delta;
-    case kMove:
-    case kProportional:
-      return newStart + (end - start);
-    default:
-      return end;
-  }
-}
-
-void CAnchorDlg::LayoutAnchors() {
+// All moves go in one deferred batch.
+void CAnchorDlg::MoveAnchoredControls() {
   RECT window{};
   GetWindowRect(hwnd(), &window);
-  const LONG dx = (window.right - window.left) - (lastLayout_.right - lastLayout_.left);
-  const LONG dy = (window.bottom - window.top) - (lastLayout_.bottom - lastLayout_.top);
+  const int dx = (window.right - window.left) - (lastLayout_.right - lastLayout_.left);
+  const int dy = (window.bottom - window.top) - (lastLayout_.bottom - lastLayout_.top);
   RECT client{};
   GetClientRect(hwnd(), &client);
 
   HDWP batch = BeginDeferWindowPos(kMaxBatchedMoves);
   bool moved = false;
-  for (Anchor& a : anchors_) {
-    RECT r = a.rect;
-    r.left = NewStart(a.horizontal, a.rect.left, a.rect.right, dx, a.ratioX, client.right);
-    r.right = NewEnd(a.horizontal, a.rect.left, a.rect.right, dx, r.left);
-    r.top = NewStart(a.vertical, a.rect.top, a.rect.bottom, dy, a.ratioY, client.bottom);
-    r.bottom = NewEnd(a.vertical, a.rect.top, a.rect.bottom, dy, r.top);
-    if (EqualRect(&r, &a.rect)) continue;
-    a.rect = r;
-    HWND control = Item(a.id);
+  for (const AnchorMove& move : LayOutAnchors(anchors_, dx, dy, client.right, client.bottom)) {
+    HWND control = Item(move.id);
     if (!control) continue;
+    const Rect& r = move.rect;
     if (batch) {
       batch = DeferWindowPos(batch, control, nullptr, r.left, r.top, r.right - r.left,
                              r.bottom - r.top, kMoveFlags);
@@ -116,18 +85,19 @@ void CAnchorDlg::LayoutAnchors() {
   if (moved) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CAnchorDlg::LimitTrackingSize(MINMAXINFO* info) const {
-  info->ptMinTrackSize.x = initialWidth_;
-  info->ptMinTrackSize.y = initialHeight_;
-  if (horizontalMode_ == kKeepPlace) info->ptMaxTrackSize.x = initialWidth_;
-  if (verticalMode_ == kKeepPlace) info->ptMaxTrackSize.y = initialHeight_;
-}
-
 INT_PTR CAnchorDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
   if (msg == WM_GETMINMAXINFO && initialised_) {
-    LimitTrackingSize(reinterpret_cast<MINMAXINFO*>(lParam));
+    const TrackingLimits limits =
+        LimitsOfTracking(initialWidth_, initialHeight_, horizontalMode_, verticalMode_);
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMinTrackSize.x = limits.minWidth;
+    info->ptMinTrackSize.y = limits.minHeight;
+    if (limits.maxWidth) info->ptMaxTrackSize.x = limits.maxWidth;
+    if (limits.maxHeight) info->ptMaxTrackSize.y = limits.maxHeight;
     handled = true;
     return TRUE;
   }
   return CDialog::OnMessage(msg, wParam, lParam, handled);
 }
+
+}  // namespace plotter

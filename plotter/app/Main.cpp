@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "PlotterApp.h"
+#include "plotter/app/PlotterApp.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  CPlotterApp app;
+  plotter::CPlotterApp app;
   return app.Run(instance);
 }

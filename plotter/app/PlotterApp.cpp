@@ -4,9 +4,11 @@
 //   ChartControl (ChartControl.dll) the chart, child id 2, reached only through CChart2D
 //   CImageButton, CTickBox         owner-drawn buttons and tick boxes bound to its controls
 //   CAnchorDlg (AnchorDlg.cpp)     keeps the band anchored to the window's edges on resizing
-#include "PlotterApp.h"
+#include "plotter/app/PlotterApp.h"
 
-#include "PlotterDlg.h"
+#include "plotter/app/PlotterDlg.h"
+
+namespace plotter {
 
 bool CPlotterApp::InitInstance() {
   std::string path;
@@ -15,3 +17,5 @@ bool CPlotterApp::InitInstance() {
   dialog.DoModal();
   return false;  // no message loop of our own: the program ends with its window
 }
+
+}  // namespace plotter

@@ -1,9 +1,13 @@
 // The plotter's application object: runs the main window modally and ends with it.
 #pragma once
 
-#include "Application.h"
+#include "plotter/framework/Application.h"
 
-class CPlotterApp : public CApplication {
+namespace plotter {
+
+class CPlotterApp : public framework::CApplication {
  protected:
   bool InitInstance() override;
 };
+
+}  // namespace plotter

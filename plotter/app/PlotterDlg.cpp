@@ -1,23 +1,23 @@
-#include "PlotterDlg.h"
+#include "plotter/app/PlotterDlg.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <utility>
 
+#include "plotter/app/core/ClockText.h"
+#include "plotter/app/core/PlotSteps.h"
 #include "plotter/chart/ChartAxes.h"
 #include "plotter/chart/ChartSetup.h"
 #include "plotter/chart/core/DataLimits.h"
-#include "ClockText.h"
-#include "FileDialog.h"
-#include "SpectrumLoad.h"
-#include "zelvora_ids.h"
+#include "plotter/framework/FileDialog.h"
+#include "plotter/spectrum/core/SpectrumLoad.h"
+#include "resources/zelvora_ids.h"
+
+namespace plotter {
 
 using namespace chart;  // the chart presentation the main window drives
 
 namespace {
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockPeriod = 1000;
-constexpr int kBandHeight = 90;  // the band of controls below the chart
 constexpr RECT kChartStartPlace{0, 0, 790, 480};
 constexpr AxisLimits kStartLimits{0.0, 1000.0, 0.0, 100.0};
 
@@ -78,11 +78,11 @@ BOOL CPlotterDlg::OnInitDialog() {
 
   const int bigSize = GetSystemMetrics(SM_CXICON);
   const int smallSize = GetSystemMetrics(SM_CXSMICON);
-  bigIcon_.reset(static_cast<HICON>(LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME),
+  HINSTANCE instance = framework::ResourceInstance();
+  bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME),
                                                IMAGE_ICON, bigSize, bigSize, 0)));
-  smallIcon_.reset(static_cast<HICON>(LoadImageA(ResourceInstance(),
-                                                 MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                                                 smallSize, smallSize, 0)));
+  smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME),
+                                                 IMAGE_ICON, smallSize, smallSize, 0)));
   SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
@@ -109,7 +109,7 @@ BOOL CPlotterDlg::OnInitDialog() {
 
 void CPlotterDlg::AddAboutItemToSystemMenu() {
   char text[256] = "";
-  LoadStringA(ResourceInstance(), IDS_ABOUTBOX, text, sizeof text);
+  LoadStringA(framework::ResourceInstance(), IDS_ABOUTBOX, text, sizeof text);
   HMENU systemMenu = GetSystemMenu(hwnd(), FALSE);
   if (!systemMenu || text[0] == '\0') return;
   AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
@@ -119,7 +119,7 @@ void CPlotterDlg::AddAboutItemToSystemMenu() {
 void CPlotterDlg::SetUpImageButtons() {
   for (size_t i = 0; i < imageButtons_.size(); ++i) {
     const ImageButtonSetup& setup = kImageButtons[i];
-    CImageButton& button = imageButtons_[i];
+    widgets::CImageButton& button = imageButtons_[i];
     if (!button.Bind(hwnd(), setup.id)) continue;
     if (setup.icon) button.AssignIcon(setup.icon);
     button.AssignTooltip(setup.tooltip, true);
@@ -224,10 +224,10 @@ std::string CPlotterDlg::TakeFilePath() {
     return commandLinePath_;
   }
   firstLoad_ = false;
-  FileDialogRequest request;
+  framework::FileDialogRequest request;
   request.fileName = "*.plo;*.flu;*.phs;*.gru";
   request.filter = std::string("Varo Files") + '\0' + "*.plo;*.flu;*.phs;*.gru";
-  if (!RunFileDialog(request)) return {};
+  if (!framework::RunFileDialog(request)) return {};
   return request.chosenPath;
 }
 
@@ -235,7 +235,7 @@ void CPlotterDlg::LoadSpectrumFile() {
   const std::string path = TakeFilePath();
   if (path.empty()) return;
   // The set is replaced only when the file holds a complete block; otherwise nothing changes.
-  if (LoadSpectrumData(path, spectrum_) != LoadOutcome::Loaded) return;
+  if (spectrum::LoadSpectrumData(path, spectrum_) != spectrum::LoadOutcome::Loaded) return;
 
   SetWindowTextA(hwnd(), ("Zelvora  " + path).c_str());
   ShowControlsOfKind(spectrum_.fileKind);
@@ -246,25 +246,25 @@ void CPlotterDlg::LoadSpectrumFile() {
 }
 
 void CPlotterDlg::ShowControlsOfKind(int fileKind) {
-  const bool navigation = fileKind == PlotFile;
-  ShowItem(IDC_PREVIOUS_GRAPH, navigation);
-  ShowItem(IDC_NEXT_GRAPH, navigation);
-  ShowItem(IDC_PLOT_COUNTER, navigation);
-  ShowItem(IDC_OVERLAY_SPECTRUM, fileKind == SpectrumFile || fileKind == ChannelFile);
-  ShowItem(IDC_LETHARGY, fileKind == SpectrumFile);
+  const KindControls shown = ControlsOfKind(fileKind);
+  ShowItem(IDC_PREVIOUS_GRAPH, shown.navigation);
+  ShowItem(IDC_NEXT_GRAPH, shown.navigation);
+  ShowItem(IDC_PLOT_COUNTER, shown.navigation);
+  ShowItem(IDC_OVERLAY_SPECTRUM, shown.overlay);
+  ShowItem(IDC_LETHARGY, shown.lethargy);
 }
 
 void CPlotterDlg::ShowPlotCounter() {
-  char text[64];
-  std::snprintf(text, sizeof text, "%i/%i", spectrum_.currentPlotNumber, spectrum_.plotCount);
-  SetDlgItemTextA(hwnd(), IDC_PLOT_COUNTER, text);
+  SetDlgItemTextA(hwnd(), IDC_PLOT_COUNTER,
+                  PlotCounterText(spectrum_.currentPlotNumber, spectrum_.plotCount).c_str());
 }
 
 // Builds the plot whose first curve is `block`. The chart's plot builders draw it; until they
 // are in place only the Lethargy box follows the form of the values.
 void CPlotterDlg::ShowPlot(int block) {
   (void)block;
-  if (spectrum_.fileKind == SpectrumFile) lethargy_.SetCheck(spectrum_.lethargyShown ? 1 : 0);
+  if (spectrum_.fileKind == spectrum::SpectrumFile)
+    lethargy_.SetCheck(spectrum_.lethargyShown ? 1 : 0);
 }
 
 // ---- Navigation ------------------------------------------------------------------------------
@@ -273,22 +273,14 @@ void CPlotterDlg::ShowNextPlot() { StepPlot(+1); }
 void CPlotterDlg::ShowPreviousPlot() { StepPlot(-1); }
 
 void CPlotterDlg::StepPlot(int step) {
-  SpectrumSet& s = spectrum_;
+  spectrum::SpectrumSet& s = spectrum_;
   if (s.currentPlotNumber == 0) return;
-  if (step > 0)
-    s.currentPlotNumber = s.currentPlotNumber < s.plotCount ? s.currentPlotNumber + 1 : 1;
-  else
-    s.currentPlotNumber = s.currentPlotNumber > 1 ? s.currentPlotNumber - 1 : s.plotCount;
+  s.currentPlotNumber = SteppedPlotNumber(s.currentPlotNumber, s.plotCount, step);
   ShowPlotCounter();
-
-  int found = 0;
-  for (int b = 0; b < s.blockCount && b < static_cast<int>(s.blocks.size()); ++b) {
-    if (s.blocks[b].plotNumber != 0 && ++found == s.currentPlotNumber) {
-      s.currentBlock = b;
-      ShowPlot(b);
-      return;
-    }
-  }
+  const int block = FirstBlockOfPlot(s, s.currentPlotNumber);
+  if (block < 0) return;
+  s.currentBlock = block;
+  ShowPlot(block);
 }
 
 // ---- Axis scales and limits ------------------------------------------------------------------
@@ -430,7 +422,7 @@ void CPlotterDlg::OnTimer(UINT_PTR timerId) {
 bool CPlotterDlg::OnPaint() {
   if (!IsIconic(hwnd())) return false;
   // Minimised: the program icon, centred.
-  PaintDc dc(hwnd());
+  win32::PaintDc dc(hwnd());
   RECT client{};
   GetClientRect(hwnd(), &client);
   const int cx = GetSystemMetrics(SM_CXICON);
@@ -447,7 +439,8 @@ void CPlotterDlg::OnSize(UINT type, int cx, int cy) {
 
 // The chart's area: the client's full width and its height less the band.
 void CPlotterDlg::PlaceChart(int cx, int cy) {
-  RECT chartArea{0, 0, cx, std::max(cy - kBandHeight, 0)};
+  const Rect area = ChartArea(cx, cy);
+  const RECT chartArea{area.left, area.top, area.right, area.bottom};
   if (HWND chart = chart_.Window()) {
     MoveWindow(chart, chartArea.left, chartArea.top, chartArea.right, chartArea.bottom, TRUE);
     InvalidateRect(chart, nullptr, TRUE);
@@ -460,8 +453,8 @@ void CPlotterDlg::DrawCaption(HDC dc, HWND caption) {
   GetClientRect(caption, &r);
   InflateRect(&r, -1, 0);
   {
-    SelectGuard pen(dc, captionPen_.get());
-    SelectGuard brush(dc, GetStockObject(WHITE_BRUSH));
+    win32::SelectGuard pen(dc, captionPen_.get());
+    win32::SelectGuard brush(dc, GetStockObject(WHITE_BRUSH));
     RoundRect(dc, r.left, r.top, r.right, r.bottom, 3, 3);
   }
   SetTextColor(dc, kCaptionTextColour);
@@ -516,3 +509,5 @@ INT_PTR CPlotterDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& han
       return CAnchorDlg::OnMessage(msg, wParam, lParam, handled);
   }
 }
+
+}  // namespace plotter

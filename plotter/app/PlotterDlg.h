@@ -1,5 +1,5 @@
 // Zelvora's main window: the chart above, the band of controls along the bottom edge, and the
-// SpectrumSet of the file on show.
+// spectrum::SpectrumSet of the file on show.
 #pragma once
 
 #include <windows.h>
@@ -8,20 +8,22 @@
 #include <cstdint>
 #include <string>
 
-#include "AnchorDlg.h"
+#include "common/win32/Handles.h"
+#include "plotter/app/AnchorDlg.h"
 #include "plotter/chart/core/AxisLimits.h"
 #include "plotter/chart/Chart2D.h"
-#include "Handles.h"
-#include "ImageButton.h"
-#include "SpectrumSet.h"
-#include "TickBox.h"
+#include "plotter/spectrum/core/SpectrumSet.h"
+#include "plotter/widgets/ImageButton.h"
+#include "plotter/widgets/TickBox.h"
+
+namespace plotter {
 
 class CPlotterDlg : public CAnchorDlg {
  public:
   // `commandLinePath`: the file to load at start-up without the open dialog (empty: none).
   explicit CPlotterDlg(std::string commandLinePath = {});
 
-  const SpectrumSet& spectrum() const { return spectrum_; }
+  const spectrum::SpectrumSet& spectrum() const { return spectrum_; }
   const chart::AxisLimits& currentLimits() const { return currentLimits_; }
   const chart::AxisLimits& homeLimits() const { return homeLimits_; }
 
@@ -70,7 +72,7 @@ class CPlotterDlg : public CAnchorDlg {
   void DrawCaption(HDC dc, HWND caption);
   std::string TakeFilePath();
 
-  SpectrumSet spectrum_;
+  spectrum::SpectrumSet spectrum_;
   chart::CChart2D chart_;
   chart::AxisLimits currentLimits_;  // the limits in force, as the edits show them
   chart::AxisLimits homeLimits_;     // the data range of the plot on show
@@ -78,9 +80,11 @@ class CPlotterDlg : public CAnchorDlg {
   bool firstLoad_ = true;
 
   // Image buttons, in the order they are set up.
-  std::array<CImageButton, 8> imageButtons_;
-  CTickBox xLinear_, xLogarithmic_, yLinear_, yLogarithmic_, lethargy_;
-  UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
-  UniquePen captionPen_;
+  std::array<widgets::CImageButton, 8> imageButtons_;
+  widgets::CTickBox xLinear_, xLogarithmic_, yLinear_, yLogarithmic_, lethargy_;
+  win32::UniqueIcon bigIcon_;
+  win32::UniqueIcon smallIcon_;
+  win32::UniquePen captionPen_;
 };
+
+}  // namespace plotter

@@ -1,8 +1,10 @@
-#include "Application.h"
+#include "plotter/framework/Application.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 #include <stdlib.h>
+
+namespace framework {
 
 int CApplication::Run(HINSTANCE) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -17,3 +19,5 @@ int CApplication::Run(HINSTANCE) {
   if (SUCCEEDED(com)) OleUninitialize();
   return 0;
 }
+
+}  // namespace framework

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace framework {
+
 class CApplication {
  public:
   CApplication() = default;
@@ -26,3 +28,5 @@ class CApplication {
  private:
   std::vector<std::string> arguments_;
 };
+
+}  // namespace framework

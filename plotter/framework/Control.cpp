@@ -1,4 +1,6 @@
-#include "Control.h"
+#include "plotter/framework/Control.h"
+
+namespace framework {
 
 namespace {
 // The window property that leads from a control window to its bound object.
@@ -55,3 +57,5 @@ LRESULT CALLBACK CControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     return CallWindowProcA(self->original_, hwnd, msg, wParam, lParam);
   }
 }
+
+}  // namespace framework

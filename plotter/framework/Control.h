@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+namespace framework {
+
 class CControl {
  public:
   CControl() = default;
@@ -40,3 +42,5 @@ class CControl {
   WNDPROC original_ = nullptr;
   int id_ = 0;
 };
+
+}  // namespace framework

@@ -1,6 +1,8 @@
-#include "Dialog.h"
+#include "plotter/framework/Dialog.h"
 
-#include "Control.h"
+#include "plotter/framework/Control.h"
+
+namespace framework {
 
 HINSTANCE ResourceInstance() { return GetModuleHandleA(nullptr); }
 
@@ -134,3 +136,5 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
   const INT_PTR result = OnMessage(msg, wParam, lParam, handled);
   return handled ? result : FALSE;
 }
+
+}  // namespace framework

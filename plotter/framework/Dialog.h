@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+namespace framework {
+
 class CDialog {
  public:
   explicit CDialog(UINT templateId) : templateId_(templateId) {}
@@ -55,3 +57,5 @@ class CDialog {
 
 // Instance whose resources the framework loads (the program's module).
 HINSTANCE ResourceInstance();
+
+}  // namespace framework

@@ -1,8 +1,10 @@
-#include "FileDialog.h"
+#include "plotter/framework/FileDialog.h"
 
 #include <commdlg.h>
 
 #include <vector>
+
+namespace framework {
 
 namespace {
 FileDialogAnswerer& Answerer() {
@@ -35,3 +37,5 @@ bool RunFileDialog(FileDialogRequest& request) {
   request.chosenPath = path.data();
   return true;
 }
+
+}  // namespace framework

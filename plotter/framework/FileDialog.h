@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace framework {
+
 struct FileDialogRequest {
   bool save = false;        // save dialog rather than open dialog
   HWND owner = nullptr;     // no parent window when null
@@ -23,3 +25,5 @@ bool RunFileDialog(FileDialogRequest& request);
 // OK (true) or Cancel (false). An empty function restores the real dialog.
 using FileDialogAnswerer = std::function<bool(FileDialogRequest&)>;
 void SetFileDialogAnswerer(FileDialogAnswerer answerer);
+
+}  // namespace framework

@@ -1,4 +1,6 @@
-#include "DrawingTools.h"
+#include "plotter/widgets/DrawingTools.h"
+
+namespace widgets {
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   const COLORREF old = SetBkColor(dc, colour);
@@ -18,3 +20,5 @@ void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRigh
   FillSolid(dc, RECT{r - 1, t, r, b}, bottomRight);
   FillSolid(dc, RECT{l, b - 1, r, b}, bottomRight);
 }
+
+}  // namespace widgets

@@ -3,20 +3,7 @@
 
 #include <windows.h>
 
-// Saves a device context's state and restores it on scope exit.
-class DcStateGuard {
- public:
-  explicit DcStateGuard(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  DcStateGuard(const DcStateGuard&) = delete;
-  DcStateGuard& operator=(const DcStateGuard&) = delete;
-  ~DcStateGuard() {
-    if (saved_) RestoreDC(dc_, saved_);
-  }
-
- private:
-  HDC dc_;
-  int saved_;
-};
+namespace widgets {
 
 // Fills `rect` with one colour without making a brush.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
@@ -25,3 +12,5 @@ void FrameSolid(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel 3-D frame just inside `rect`: top and left in `topLeft`, right and bottom in
 // `bottomRight` (which owns the top-right and bottom-left corner pixels).
 void Draw3dFrame(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight);
+
+}  // namespace widgets

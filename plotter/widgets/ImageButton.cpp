@@ -1,4 +1,4 @@
-#include "ImageButton.h"
+#include "plotter/widgets/ImageButton.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -6,9 +6,11 @@
 #include <string>
 #include <utility>
 
-#include "Dialog.h"
-#include "DrawingTools.h"
-#include "ImageButtonLayout.h"
+#include "plotter/framework/Dialog.h"
+#include "plotter/widgets/DrawingTools.h"
+#include "plotter/widgets/core/ImageButtonLayout.h"
+
+namespace widgets {
 
 namespace {
 
@@ -31,8 +33,8 @@ CImageButton::DropMenuTracker& Tracker() {
 SIZE IconSize(HICON icon) {
   ICONINFO info{};
   if (!GetIconInfo(icon, &info)) return SIZE{};
-  UniqueBitmap mask(info.hbmMask);
-  UniqueBitmap colour(info.hbmColor);
+  win32::UniqueBitmap mask(info.hbmMask);
+  win32::UniqueBitmap colour(info.hbmColor);
   return SIZE{static_cast<LONG>(info.xHotspot) * 2, static_cast<LONG>(info.yHotspot) * 2};
 }
 
@@ -65,14 +67,15 @@ CImageButton::DropMenuTracker CImageButton::SetDropMenuTracker(DropMenuTracker t
 // The button's own type gives way to owner-draw; the frame is recalculated for the new style.
 void CImageButton::OnBound() {
   const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
-  SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+  SetWindowLongPtrA(hwnd(), GWL_STYLE,
+                    (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
   SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 bool CImageButton::AssignIcon(int iconId) {
   icon_.reset(static_cast<HICON>(
-      LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, 0)));
+      LoadImageA(framework::ResourceInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, 0)));
   iconSize_ = icon_ ? IconSize(icon_.get()) : SIZE{};
   Repaint();
   return static_cast<bool>(icon_);
@@ -84,7 +87,7 @@ bool CImageButton::AssignTooltip(const char* text, bool activate) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     tooltip_.reset(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                   0, hwnd(), nullptr, ResourceInstance(), nullptr));
+                                   0, hwnd(), nullptr, framework::ResourceInstance(), nullptr));
     if (!tooltip_) return false;
     SendMessageA(tooltip_.get(), TTM_ACTIVATE, FALSE, 0);
     SendMessageA(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
@@ -105,7 +108,8 @@ bool CImageButton::AssignTooltip(const char* text, bool activate) {
 // Loaded as the button's own copy (not shared), so that it can be destroyed with the button.
 bool CImageButton::AssignHoverCursor(int cursorId, bool repaint) {
   cursor_.reset(static_cast<HCURSOR>(
-      LoadImageA(ResourceInstance(), MAKEINTRESOURCEA(cursorId), IMAGE_CURSOR, 0, 0, 0)));
+      LoadImageA(framework::ResourceInstance(), MAKEINTRESOURCEA(cursorId), IMAGE_CURSOR, 0, 0,
+                 0)));
   if (repaint) Repaint();
   return static_cast<bool>(cursor_);
 }
@@ -122,7 +126,7 @@ void CImageButton::UseParentBackground(bool repaint) {
 }
 
 bool CImageButton::AttachDropMenu(int menuId, HWND owner, bool repaint) {
-  menu_.reset(LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(menuId)));
+  menu_.reset(LoadMenuA(framework::ResourceInstance(), MAKEINTRESOURCEA(menuId)));
   menuOwner_ = owner;
   if (repaint) Repaint();
   return static_cast<bool>(menu_);
@@ -269,8 +273,7 @@ void CImageButton::Draw(const DRAWITEMSTRUCT& item) {
   const RECT& rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) || menuOpen_;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  const bool active = hovering_ || pressed;
-  DcStateGuard state(dc);
+  win32::SavedDc state(dc);
   SetBkMode(dc, TRANSPARENT);
 
   if (transparent_) {
@@ -280,27 +283,28 @@ void CImageButton::Draw(const DRAWITEMSTRUCT& item) {
     FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
   }
 
-  if (hoverEdge_ && active) {
+  const ButtonEdge edge = EdgeOf(hoverEdge_, hovering_, pressed);
+  if (edge != ButtonEdge::None) {
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    if (pressed)
+    if (edge == ButtonEdge::Sunken)
       Draw3dFrame(dc, rect, shadow, light);
     else
       Draw3dFrame(dc, rect, light, shadow);
   }
 
   const bool hasText = GetWindowTextLengthA(hwnd()) > 0;
-  const SIZE client{rect.right - rect.left, rect.bottom - rect.top};
-  const ImageButtonLayout layout = LayOutImageButton(client, iconSize_, hasText, pressed);
+  const Size client{rect.right - rect.left, rect.bottom - rect.top};
+  const ImageButtonLayout layout =
+      LayOutImageButton(client, Size{iconSize_.cx, iconSize_.cy}, hasText, pressed);
   if (icon_) {
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon_.get()), 0,
                rect.left + layout.icon.left, rect.top + layout.icon.top, iconSize_.cx,
                iconSize_.cy, DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
   }
   if (hasText) {
-    RECT area = layout.textArea;
-    OffsetRect(&area, rect.left, rect.top);
-    DrawCaption(dc, area, disabled);
+    const Rect area = layout.textArea.Offset(rect.left, rect.top);
+    DrawCaption(dc, RECT{area.left, area.top, area.right, area.bottom}, disabled);
   }
   // A flat button shows no focus rectangle.
 }
@@ -313,7 +317,9 @@ void CImageButton::DrawCaption(HDC dc, RECT area, bool disabled) {
   constexpr UINT kFormat = DT_WORDBREAK | DT_CENTER;
   RECT measured = area;
   DrawTextA(dc, text.c_str(), -1, &measured, kFormat | DT_CALCRECT);
-  RECT box = CentreVertically(area, measured.bottom - measured.top);
+  const Rect centred = CentreVertically(Rect{area.left, area.top, area.right, area.bottom},
+                                        measured.bottom - measured.top);
+  RECT box{centred.left, centred.top, centred.right, centred.bottom};
   if (disabled) {
     RECT raised = box;
     OffsetRect(&raised, 1, 1);
@@ -336,3 +342,5 @@ void CImageButton::ReleaseResources() {
   menu_.reset();
   background_.Drop();
 }
+
+}  // namespace widgets

@@ -10,11 +10,13 @@
 
 #include <functional>
 
-#include "Control.h"
-#include "Handles.h"
-#include "ParentBackground.h"
+#include "common/win32/Handles.h"
+#include "plotter/framework/Control.h"
+#include "plotter/widgets/ParentBackground.h"
 
-class CImageButton : public CControl {
+namespace widgets {
+
+class CImageButton : public framework::CControl {
  public:
   // Shows a drop-down menu `popup` at `screenPos` (its top-left corner) on behalf of `owner` and
   // returns the chosen command id, or 0 when the menu was dismissed.
@@ -69,11 +71,13 @@ class CImageButton : public CControl {
   bool hovering_ = false;
   bool menuOpen_ = false;
   bool lostFocusByDisabling_ = false;
-  UniqueIcon icon_;
+  win32::UniqueIcon icon_;
   SIZE iconSize_{};
-  UniqueCursor cursor_;
-  UniqueWindow tooltip_;
-  UniqueMenu menu_;
+  win32::UniqueCursor cursor_;
+  win32::UniqueWindow tooltip_;
+  win32::UniqueMenu menu_;
   HWND menuOwner_ = nullptr;
   ParentBackground background_;
 };
+
+}  // namespace widgets

@@ -1,6 +1,8 @@
-#include "ParentBackground.h"
+#include "plotter/widgets/ParentBackground.h"
 
-#include "DrawingTools.h"
+#include "plotter/widgets/DrawingTools.h"
+
+namespace widgets {
 
 // The parent is asked to paint rather than its screen pixels read: the plotter's main window
 // clips its children, so the screen behind a child never shows what the parent paints there.
@@ -11,8 +13,8 @@ bool ParentBackground::Capture(HWND control, HDC reference) {
   GetClientRect(control, &client);
   if (!parent || client.right <= 0 || client.bottom <= 0) return false;
 
-  UniqueMemoryDc dc(CreateCompatibleDC(reference));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(reference, client.right, client.bottom));
+  win32::UniqueMemoryDc dc(CreateCompatibleDC(reference));
+  win32::UniqueBitmap bitmap(CreateCompatibleBitmap(reference, client.right, client.bottom));
   if (!dc || !bitmap) return false;
   SelectObject(dc.get(), bitmap.get());
   // A parent that does not erase still leaves the usual face colour, not stray memory.
@@ -42,3 +44,5 @@ void ParentBackground::Drop() {
 void ParentBackground::CopyTo(HDC target) const {
   if (dc_) BitBlt(target, 0, 0, size_.cx, size_.cy, dc_.get(), 0, 0, SRCCOPY);
 }
+
+}  // namespace widgets

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-#include "Handles.h"
+#include "common/win32/Handles.h"
+
+namespace widgets {
 
 class ParentBackground {
  public:
@@ -17,7 +19,9 @@ class ParentBackground {
   void CopyTo(HDC target) const;
 
  private:
-  UniqueBitmap bitmap_;
-  UniqueMemoryDc dc_;  // after bitmap_, so that it goes first and lets the bitmap go
+  win32::UniqueBitmap bitmap_;
+  win32::UniqueMemoryDc dc_;  // after bitmap_, so that it goes first and lets the bitmap go
   SIZE size_{};
 };
+
+}  // namespace widgets

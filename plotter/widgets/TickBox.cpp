@@ -1,10 +1,12 @@
-#include "TickBox.h"
+#include "plotter/widgets/TickBox.h"
 
 #include <windowsx.h>
 
 #include <string>
 
-#include "DrawingTools.h"
+#include "plotter/widgets/DrawingTools.h"
+
+namespace widgets {
 
 namespace {
 
@@ -26,7 +28,8 @@ CTickBox::~CTickBox() {
 // The check box's own type gives way to owner-draw; BS_FLAT and the other bits stay.
 void CTickBox::OnBound() {
   const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
-  SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+  SetWindowLongPtrA(hwnd(), GWL_STYLE,
+                    (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
   SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   Repaint();
@@ -182,10 +185,10 @@ void CTickBox::Draw(const DRAWITEMSTRUCT& item) {
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
 
-  UniqueMemoryDc picture(CreateCompatibleDC(item.hDC));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(item.hDC, width, height));
+  win32::UniqueMemoryDc picture(CreateCompatibleDC(item.hDC));
+  win32::UniqueBitmap bitmap(CreateCompatibleBitmap(item.hDC, width, height));
   if (!picture || !bitmap) return;
-  SelectGuard selected(picture.get(), bitmap.get());
+  win32::SelectGuard selected(picture.get(), bitmap.get());
 
   if (!background_.captured() && !background_.Capture(hwnd(), item.hDC))
     FillSolid(picture.get(), RECT{0, 0, width, height}, GetSysColor(COLOR_BTNFACE));
@@ -205,7 +208,7 @@ void CTickBox::DrawCaption(HDC dc, int height, bool focused, bool disabled) {
   const std::string text = WindowText(hwnd());
   if (text.empty()) return;
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd(), WM_GETFONT, 0, 0));
-  DcStateGuard state(dc);
+  win32::SavedDc state(dc);
   if (font) SelectObject(dc, font);
   SIZE extent{};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -218,3 +221,5 @@ void CTickBox::DrawCaption(HDC dc, int height, bool focused, bool disabled) {
     DrawFocusRect(dc, &frame);
   }
 }
+
+}  // namespace widgets

@@ -10,11 +10,13 @@
 
 #include <memory>
 
-#include "Control.h"
-#include "ParentBackground.h"
-#include "TickBoxDrawing.h"
+#include "plotter/framework/Control.h"
+#include "plotter/widgets/ParentBackground.h"
+#include "plotter/widgets/TickBoxDrawing.h"
 
-class CTickBox : public CControl {
+namespace widgets {
+
+class CTickBox : public framework::CControl {
  public:
   CTickBox();
   ~CTickBox() override;
@@ -52,3 +54,5 @@ class CTickBox : public CControl {
   std::unique_ptr<TickPens> pens_;
   ParentBackground background_;
 };
+
+}  // namespace widgets

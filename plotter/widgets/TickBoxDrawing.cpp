@@ -1,10 +1,10 @@
-#include "TickBoxDrawing.h"
+#include "plotter/widgets/TickBoxDrawing.h"
 
-#include "DrawingTools.h"
+#include "plotter/widgets/DrawingTools.h"
+
+namespace widgets {
 
 namespace {
-
-int MixChannel(int a, int b) { return a + (b - a) / 2; }
 
 void DrawStrokes(HDC dc, POINT origin, const TickStroke* strokes, size_t count,
                  const TickColours& colours, const TickPens& pens) {
@@ -16,7 +16,7 @@ void DrawStrokes(HDC dc, POINT origin, const TickStroke* strokes, size_t count,
     if (stroke.count == 1) {
       SetPixel(dc, points[0].x, points[0].y, InkColour(stroke.ink, colours));
     } else {
-      SelectGuard pen(dc, pens.pen(stroke.ink));
+      win32::SelectGuard pen(dc, pens.pen(stroke.ink));
       Polyline(dc, points, stroke.count);
     }
   }
@@ -51,58 +51,10 @@ void DrawBevelledBox(HDC dc, const RECT& box, bool pressed, const TickColours& c
 
 }  // namespace
 
-// clang-format off
-const std::array<TickStroke, 2> kFlatTick = {{
-    {TickInk::Flat, 3, {{1, 4}, {4, 7}, {12, -1}}},
-    {TickInk::Flat, 3, {{2, 4}, {4, 6}, {11, -1}}},
-}};
-
-const std::array<TickStroke, 8> kShadedTick = {{
-    {TickInk::Shadow,     3, {{4, 8}, {9, 3}, {9, 5}}},
-    {TickInk::FaceShadow, 2, {{2, 6}, {4, 8}}},
-    {TickInk::FaceShadow, 2, {{5, 8}, {9, 4}}},
-    {TickInk::Shadow,     1, {{11, 1}}},
-    {TickInk::FaceShadow, 1, {{12, 1}}},
-    {TickInk::FaceShadow, 1, {{11, 2}}},
-    {TickInk::Dark,       3, {{1, 4}, {4, 7}, {12, -1}}},
-    {TickInk::Dark,       3, {{2, 4}, {4, 6}, {11, -1}}},
-}};
-// clang-format on
-
-COLORREF MixHalfway(COLORREF a, COLORREF b) {
-  return RGB(MixChannel(GetRValue(a), GetRValue(b)), MixChannel(GetGValue(a), GetGValue(b)),
-             MixChannel(GetBValue(a), GetBValue(b)));
-}
-
-TickColours MakeTickColours(COLORREF highlight, COLORREF light, COLORREF face, COLORREF shadow,
-                            COLORREF dark) {
-  return TickColours{highlight, light,  face, shadow,
-                     dark,      MixHalfway(face, shadow), MixHalfway(shadow, dark)};
-}
-
 TickColours SystemTickColours() {
   return MakeTickColours(GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_3DLIGHT),
                          GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNSHADOW),
                          GetSysColor(COLOR_3DDKSHADOW));
-}
-
-int BoxTop(int itemHeight) { return ((itemHeight - kBoxSize) / 2) - 1; }
-
-int TextTop(int itemHeight, int textHeight) { return ((itemHeight - textHeight) / 2) - 1; }
-
-COLORREF InkColour(TickInk ink, const TickColours& colours) {
-  switch (ink) {
-    case TickInk::Shadow:
-      return colours.shadow;
-    case TickInk::FaceShadow:
-      return colours.faceShadow;
-    case TickInk::Dark:
-      return colours.dark;
-    case TickInk::Flat:
-    case TickInk::Count:
-      break;
-  }
-  return kFlatTickColour;
 }
 
 TickPens::TickPens(const TickColours& colours) {
@@ -123,3 +75,5 @@ void DrawTickBox(HDC dc, int boxTop, const BoxState& state, const TickColours& c
       DrawStrokes(dc, origin, kShadedTick.data(), kShadedTick.size(), colours, pens);
   }
 }
+
+}  // namespace widgets

@@ -10,8 +10,10 @@
 
 #include <unistd.h>
 
-#include "SpectrumLoad.h"
-#include "SpectrumReader.h"
+#include "plotter/spectrum/core/SpectrumLoad.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+
+using namespace spectrum;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "TextScan.h"
+#include "plotter/spectrum/core/TextScan.h"
 
 namespace chart {
 
@@ -45,7 +45,7 @@ std::string FormatLimit(double value) {
 }
 
 double ReadLimit(std::string_view text) {
-  const double value = ReadDecimal(text);
+  const double value = spectrum::ReadDecimal(text);
   if (std::isnan(value)) return 0.0;
   if (std::isinf(value)) return value > 0 ? DBL_MAX : -DBL_MAX;
   return value;

@@ -9,12 +9,12 @@ namespace chart {
 namespace {
 
 // Values of the block that the range is taken from.
-std::size_t ScannedPoints(const SpectrumSet& set, int block) {
-  if (block < 0 || block >= kPointCountEntries || !set.HasBlock(block)) return 0;
-  const SpectrumBlock& values = set.blocks[static_cast<std::size_t>(block)];
+std::size_t ScannedPoints(const spectrum::SpectrumSet& set, int block) {
+  if (block < 0 || block >= spectrum::kPointCountEntries || !set.HasBlock(block)) return 0;
+  const spectrum::SpectrumBlock& values = set.blocks[static_cast<std::size_t>(block)];
   const int stated = std::max(set.pointCount[static_cast<std::size_t>(block)], 0);
   const std::size_t wanted =
-      static_cast<std::size_t>(stated) + (set.fileKind == SpectrumFile ? 1u : 0u);
+      static_cast<std::size_t>(stated) + (set.fileKind == spectrum::SpectrumFile ? 1u : 0u);
   return std::min({wanted, values.xValues.size(), values.yValues.size()});
 }
 
@@ -46,11 +46,11 @@ struct Range {
 
 }  // namespace
 
-AxisLimits DataLimits(const SpectrumSet& set, int block, const AxisLimits& whenEmpty) {
+AxisLimits DataLimits(const spectrum::SpectrumSet& set, int block, const AxisLimits& whenEmpty) {
   Range x, y;
   const std::size_t n = ScannedPoints(set, block);
   if (n > 0) {
-    const SpectrumBlock& values = set.blocks[static_cast<std::size_t>(block)];
+    const spectrum::SpectrumBlock& values = set.blocks[static_cast<std::size_t>(block)];
     for (std::size_t i = 0; i < n; ++i) {
       x.Take(values.xValues[i]);
       y.Take(values.yValues[i]);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "plotter/chart/core/AxisLimits.h"
-#include "SpectrumSet.h"
+#include "plotter/spectrum/core/SpectrumSet.h"
 
 namespace chart {
 
@@ -18,7 +18,7 @@ constexpr double kNearZeroLimit = 1e-99;
 // An axis on which the block has no value (no points, or only NaN) keeps its pair of
 // `whenEmpty` (the home range of the plot shown before): the bare start values, x from 1e99 down
 // to -1e99, would leave the chart an inverted range it cannot lay ticks on.
-AxisLimits DataLimits(const SpectrumSet& set, int block, const AxisLimits& whenEmpty);
+AxisLimits DataLimits(const spectrum::SpectrumSet& set, int block, const AxisLimits& whenEmpty);
 
 // A y range above 1000 is labelled in the logarithmic label mode, whatever the scale.
 bool WantsLogarithmicLabels(const AxisLimits& limits);

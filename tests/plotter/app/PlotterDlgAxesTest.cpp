@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "FileDialog.h"
-#include "PlotterDlg.h"
+#include "plotter/app/PlotterDlg.h"
+#include "plotter/framework/FileDialog.h"
+#include "resources/zelvora_ids.h"
 #include "tests/plotter/chart/LinkedChart.h"
-#include "zelvora_ids.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ const char kTinyEdges[] =
 class PlotterDlgAxesTest : public testing::Test {
  protected:
   void Open() {
-    dialog_ = std::make_unique<CPlotterDlg>();
+    dialog_ = std::make_unique<plotter::CPlotterDlg>();
     hwnd_ = dialog_->Create();
     ASSERT_NE(hwnd_, nullptr);
   }
@@ -59,13 +59,13 @@ class PlotterDlgAxesTest : public testing::Test {
   }
   // Loads `path` as a main file, answering the open dialog with it.
   void Load(const std::string& path) {
-    SetFileDialogAnswerer([path](FileDialogRequest& request) {
+    framework::SetFileDialogAnswerer([path](framework::FileDialogRequest& request) {
       request.chosenPath = path;
       return true;
     });
     SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(IDC_LOAD_SPECTRUM, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)));
-    SetFileDialogAnswerer(nullptr);
+    framework::SetFileDialogAnswerer(nullptr);
   }
   void SetText(int id, const char* text) { SetDlgItemTextA(hwnd_, id, text); }
   void ClickCaption(int id) {
@@ -100,7 +100,7 @@ class PlotterDlgAxesTest : public testing::Test {
   }
 
   LinkedChart chart_;
-  std::unique_ptr<CPlotterDlg> dialog_;
+  std::unique_ptr<plotter::CPlotterDlg> dialog_;
   HWND hwnd_ = nullptr;
 };
 

@@ -8,12 +8,17 @@
 #include <set>
 #include <string>
 
-#include "FileDialog.h"
-#include "PlotterDlg.h"
-#include "TickBox.h"
-#include "zelvora_ids.h"
+#include "common/win32/Handles.h"
+#include "plotter/app/PlotterDlg.h"
+#include "plotter/framework/FileDialog.h"
+#include "resources/zelvora_ids.h"
+#include "tests/support/Messages.h"
 
+namespace plotter {
 namespace {
+
+using framework::FileDialogRequest;
+using framework::SetFileDialogAnswerer;
 
 std::string TempFolder() {
   char path[MAX_PATH] = "";
@@ -29,22 +34,10 @@ std::string WriteFile(const std::string& name, const std::string& text) {
   return path;
 }
 
+// Three bins; the second asks for F(E)*E.
 const char kSpectrum[] =
-    "Test spectrum\n"
-    "1 0 0\n"
-    "1 0 3 4.0\n"
-    "1.0 10.0 0\n"
-    "2.0 20.0 0\n"
-    "3.0 30.0 0\n"
-    "4.0 0.0 0\n";
-
-const char kLethargySpectrum[] =
-    "Lethargy spectrum\n"
-    "1 0 0\n"
-    "2 0 2 4.0\n"
-    "1.0 10.0 0\n"
-    "2.0 20.0 0\n"
-    "4.0 0.0 0\n";
+    "Test spectrum\n1 0 0\n1 0 3 4.0\n1.0 10.0 0\n2.0 20.0 0\n3.0 30.0 0\n4.0 0.0 0\n";
+const char kLethargySpectrum[] = "Lethargy\n1 0 0\n2 0 2 4.0\n1.0 10.0 0\n2.0 20.0 0\n4.0 0.0 0\n";
 
 // A plot block of two points with plot number `plot`.
 std::string PlotBlock(int plot) {
@@ -64,13 +57,15 @@ RECT ClientRectOf(HWND dialog, int id) {
   return r;
 }
 
-bool Shown(HWND dialog, int id) {
-  return (GetWindowLongPtrA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void Click(HWND dialog, int id) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+// Colours seen on screen inside a control (its pixels as the display shows them).
+size_t ColoursOnScreen(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  win32::WindowDc screen(nullptr);
+  std::set<COLORREF> colours;
+  for (LONG y = r.top + 2; y < r.bottom - 2; y += 2)
+    for (LONG x = r.left + 2; x < r.right - 2; x += 2) colours.insert(GetPixel(screen.get(), x, y));
+  return colours.size();
 }
 
 class PlotterDlgTest : public testing::Test {
@@ -80,153 +75,98 @@ class PlotterDlgTest : public testing::Test {
     hwnd_ = dialog_->Create();
     ASSERT_NE(hwnd_, nullptr);
   }
-  // Answers the next open dialogs with `path` (empty: Cancel).
-  void AnswerOpenDialog(const std::string& path) {
+  void TearDown() override {
+    SetFileDialogAnswerer(nullptr);
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  }
+  // Clicks "load spectrum" with the open dialog answering `path` (empty: Cancel).
+  void Load(const std::string& path) {
     SetFileDialogAnswerer([this, path](FileDialogRequest& request) {
       lastRequest_ = request;
       request.chosenPath = path;
       return !path.empty();
     });
+    Click(IDC_LOAD_SPECTRUM);
   }
-  void TearDown() override {
-    SetFileDialogAnswerer(nullptr);
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  void Click(int id) {
+    SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hwnd_, id)));
   }
+  bool Shown(int id) const {
+    return (GetWindowLongPtrA(GetDlgItem(hwnd_, id), GWL_STYLE) & WS_VISIBLE) != 0;
+  }
+  std::string Text(int id) const { return WindowText(GetDlgItem(hwnd_, id)); }
+  const spectrum::SpectrumSet& set() const { return dialog_->spectrum(); }
 
   std::unique_ptr<CPlotterDlg> dialog_;
   HWND hwnd_ = nullptr;
   FileDialogRequest lastRequest_;
 };
 
-TEST_F(PlotterDlgTest, StartsEmptyWithNavigationShownAndLinearAxes) {
+TEST_F(PlotterDlgTest, StartsEmptyWithNavigationShownLinearAxesAndTheAboutItem) {
   Open();
   EXPECT_EQ(WindowText(hwnd_), "Zelvora");
-  EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_PLOT_COUNTER)), "0");
-  EXPECT_TRUE(Shown(hwnd_, IDC_PREVIOUS_GRAPH));
-  EXPECT_TRUE(Shown(hwnd_, IDC_NEXT_GRAPH));
-  EXPECT_TRUE(Shown(hwnd_, IDC_PLOT_COUNTER));
-  EXPECT_FALSE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
-  EXPECT_FALSE(Shown(hwnd_, IDC_LETHARGY));
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "0");
+  EXPECT_TRUE(Shown(IDC_PREVIOUS_GRAPH) && Shown(IDC_NEXT_GRAPH) && Shown(IDC_PLOT_COUNTER));
+  EXPECT_FALSE(Shown(IDC_OVERLAY_SPECTRUM) || Shown(IDC_LETHARGY));
   EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
   EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LINEAR), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LOGARITHMIC), BST_UNCHECKED);
   EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LINEAR), BST_CHECKED);
-  EXPECT_EQ(dialog_->spectrum().currentPlotNumber, 0);
-
-  // Navigation before any load does nothing.
-  Click(hwnd_, IDC_NEXT_GRAPH);
-  EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_PLOT_COUNTER)), "0");
-}
-
-TEST_F(PlotterDlgTest, ControlsSitWhereTheTemplatePlacesThem) {
-  Open();
-  struct Place { int id, x, y, cx, cy; };
-  const Place places[] = {{IDC_FILE_GROUP, 12, 304, 165, 43}, {IDC_LOAD_SPECTRUM, 13, 309, 41, 37},
-                          {IDC_X_MIN, 230, 316, 34, 12},      {IDC_EXIT, 461, 309, 47, 37},
-                          {IDC_STATUS_LINE, 13, 298, 107, 8}, {IDC_PLOT_COUNTER, 401, 318, 24, 20}};
-  for (const Place& p : places) {
-    // Place and size convert separately, as the dialog manager converts them.
-    RECT units{p.x, p.y, p.cx, p.cy};
-    MapDialogRect(hwnd_, &units);
-    const RECT expected{units.left, units.top, units.left + units.right, units.top + units.bottom};
-    const RECT actual = ClientRectOf(hwnd_, p.id);
-    EXPECT_TRUE(EqualRect(&expected, &actual))
-        << "control " << p.id << ": " << actual.left << "," << actual.top << "," << actual.right
-        << "," << actual.bottom << " expected " << expected.left << "," << expected.top << ","
-        << expected.right << "," << expected.bottom;
-  }
-  // The size grip: 10 x 10 in the bottom-right corner.
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  const RECT grip = ClientRectOf(hwnd_, IDC_SIZE_GRIP);
-  EXPECT_EQ(grip.right, client.right);
-  EXPECT_EQ(grip.bottom, client.bottom);
-  EXPECT_EQ(grip.right - grip.left, 10);
-}
-
-TEST_F(PlotterDlgTest, SystemMenuHasTheAboutItem) {
-  Open();
   char text[128] = "";
   GetMenuStringA(GetSystemMenu(hwnd_, FALSE), IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
   EXPECT_STREQ(text, "Inf&o \xFC" "ber Zelvora...");
+
+  // Navigation before any load does nothing.
+  Click(IDC_NEXT_GRAPH);
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "0");
+  EXPECT_EQ(set().currentPlotNumber, 0);
 }
 
-TEST_F(PlotterDlgTest, ClockTickWritesTheStatusLine) {
+TEST_F(PlotterDlgTest, ClockTimerWritesTheStatusLineAndEnterKeepsTheWindow) {
   Open();
   SendMessageA(hwnd_, WM_TIMER, 1, 0);
-  const std::string line = WindowText(GetDlgItem(hwnd_, IDC_STATUS_LINE));
-  ASSERT_EQ(line.size(), 23u) << line;
-  EXPECT_EQ(line[0], ' ');
-  EXPECT_EQ(line.substr(11, 3), "   ");
-  EXPECT_EQ(line.back(), ' ');
-  // Another timer leaves it alone.
+  const std::string line = Text(IDC_STATUS_LINE);
+  EXPECT_TRUE(line.size() == 23u && line.substr(11, 3) == "   ") << line;
   SetDlgItemTextA(hwnd_, IDC_STATUS_LINE, "x");
-  SendMessageA(hwnd_, WM_TIMER, 2, 0);
-  EXPECT_EQ(WindowText(GetDlgItem(hwnd_, IDC_STATUS_LINE)), "x");
-}
+  SendMessageA(hwnd_, WM_TIMER, 2, 0);  // another timer leaves it alone
+  EXPECT_EQ(Text(IDC_STATUS_LINE), "x");
 
-TEST_F(PlotterDlgTest, EnterKeepsTheWindowAndEscapeOrExitEndIt) {
-  Open();
   SendMessageA(hwnd_, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(IsWindow(hwnd_));
   SendMessageA(hwnd_, WM_COMMAND, IDCANCEL, 0);
   EXPECT_FALSE(IsWindow(hwnd_));
-
   Open();
-  Click(hwnd_, IDC_EXIT);
+  Click(IDC_EXIT);
   EXPECT_FALSE(IsWindow(hwnd_));
 }
 
-TEST_F(PlotterDlgTest, ResizingMovesTheBandAndRefusesToShrink) {
+TEST_F(PlotterDlgTest, EnlargingMovesTheBandAndShrinkingIsRefused) {
   Open();
   RECT window{};
   GetWindowRect(hwnd_, &window);
   const RECT group = ClientRectOf(hwnd_, IDC_FILE_GROUP);
   const RECT load = ClientRectOf(hwnd_, IDC_LOAD_SPECTRUM);
   const RECT exit = ClientRectOf(hwnd_, IDC_EXIT);
-  const RECT caption = ClientRectOf(hwnd_, IDC_X_CAPTION);
-
   SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 100,
                window.bottom - window.top + 50, SWP_NOMOVE | SWP_NOZORDER);
 
   const RECT group2 = ClientRectOf(hwnd_, IDC_FILE_GROUP);
-  EXPECT_EQ(group2.left, group.left);
-  EXPECT_EQ(group2.right, group.right + 100);
+  EXPECT_TRUE(group2.left == group.left && group2.right == group.right + 100);
   EXPECT_EQ(group2.top, group.top + 50);
   const RECT load2 = ClientRectOf(hwnd_, IDC_LOAD_SPECTRUM);
-  EXPECT_EQ(load2.left, load.left);
-  EXPECT_EQ(load2.top, load.top + 50);
+  EXPECT_TRUE(load2.left == load.left && load2.top == load.top + 50);
   const RECT exit2 = ClientRectOf(hwnd_, IDC_EXIT);
-  EXPECT_EQ(exit2.left, exit.left + 100);
-  EXPECT_EQ(exit2.top, exit.top + 50);
-  const RECT caption2 = ClientRectOf(hwnd_, IDC_X_CAPTION);
-  EXPECT_EQ(caption2.left, caption.left + 100);
+  EXPECT_TRUE(exit2.left == exit.left + 100 && exit2.top == exit.top + 50);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const RECT grip = ClientRectOf(hwnd_, IDC_SIZE_GRIP);
+  EXPECT_TRUE(grip.right == client.right && grip.bottom == client.bottom);
+  EXPECT_EQ(grip.right - grip.left, 10);
 
   MINMAXINFO info{};
   SendMessageA(hwnd_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, window.right - window.left);
   EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top);
-}
-
-// Handles what is queued, paints included, without asking any window to paint.
-void PumpMessages() {
-  for (int round = 0; round < 20; ++round) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
-  }
-}
-
-// Colours seen on screen inside a control (its pixels as the display shows them).
-size_t ColoursOnScreen(HWND control) {
-  RECT r{};
-  GetWindowRect(control, &r);
-  HDC screen = GetDC(nullptr);
-  std::set<COLORREF> colours;
-  for (LONG y = r.top + 2; y < r.bottom - 2; y += 2)
-    for (LONG x = r.left + 2; x < r.right - 2; x += 2) colours.insert(GetPixel(screen, x, y));
-  ReleaseDC(nullptr, screen);
-  return colours.size();
 }
 
 TEST_F(PlotterDlgTest, ResizedBandPaintsItsButtonsAgain) {
@@ -236,14 +176,12 @@ TEST_F(PlotterDlgTest, ResizedBandPaintsItsButtonsAgain) {
   GetWindowRect(hwnd_, &start);
   const int bottom = GetSystemMetrics(SM_CYSCREEN) - (start.bottom - start.top) - 80;
   SetWindowPos(hwnd_, HWND_TOPMOST, 0, bottom, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  PumpMessages();
+  testsupport::PumpFor(200);  // paints included, without asking any window to paint
   ASSERT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)), 3u) << "icon not shown at all";
 
-  RECT window{};
-  GetWindowRect(hwnd_, &window);
-  SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 90,
-               window.bottom - window.top + 70, SWP_NOMOVE | SWP_NOZORDER);
-  PumpMessages();
+  SetWindowPos(hwnd_, nullptr, 0, 0, start.right - start.left + 90, start.bottom - start.top + 70,
+               SWP_NOMOVE | SWP_NOZORDER);
+  testsupport::PumpFor(200);
   // Each moved button shows its picture again, not the dialog's face painted over it.
   EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_LOAD_SPECTRUM)), 3u);
   EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_PRINT_GRAPHIC)), 3u);
@@ -259,99 +197,72 @@ TEST_F(PlotterDlgTest, MinimisingAndRestoringKeepsTheLayout) {
   ShowWindow(hwnd_, SW_RESTORE);
   const RECT exit2 = ClientRectOf(hwnd_, IDC_EXIT);
   const RECT group2 = ClientRectOf(hwnd_, IDC_FILE_GROUP);
-  EXPECT_TRUE(EqualRect(&exit, &exit2));
-  EXPECT_TRUE(EqualRect(&group, &group2));
+  EXPECT_TRUE(EqualRect(&exit, &exit2) && EqualRect(&group, &group2));
 }
 
 TEST_F(PlotterDlgTest, LoadAsksWithTheVaroFilterAndCancelChangesNothing) {
   Open();
-  AnswerOpenDialog("");
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  Load("");
   EXPECT_EQ(lastRequest_.fileName, "*.plo;*.flu;*.phs;*.gru");
   EXPECT_EQ(lastRequest_.filter.substr(0, 11), std::string("Varo Files") + '\0');
-  EXPECT_FALSE(lastRequest_.save);
-  EXPECT_EQ(lastRequest_.owner, nullptr);
-  EXPECT_EQ(lastRequest_.flags, 0u);
+  EXPECT_TRUE(!lastRequest_.save && lastRequest_.owner == nullptr && lastRequest_.flags == 0u);
   EXPECT_EQ(WindowText(hwnd_), "Zelvora");
-  EXPECT_EQ(dialog_->spectrum().currentPlotNumber, 0);
+  EXPECT_EQ(set().currentPlotNumber, 0);
 }
 
 TEST_F(PlotterDlgTest, SpectrumFileShowsOverlayAndLethargyAndSetsTheTitle) {
   Open();
   const std::string path = WriteFile("plain.flu", kSpectrum);
-  AnswerOpenDialog(path);
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
+  Load(path);
   EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
-  EXPECT_EQ(dialog_->spectrum().fileKind, SpectrumFile);
-  EXPECT_EQ(dialog_->spectrum().pointCount[0], 3);
-  EXPECT_FALSE(Shown(hwnd_, IDC_PREVIOUS_GRAPH));
-  EXPECT_FALSE(Shown(hwnd_, IDC_NEXT_GRAPH));
-  EXPECT_FALSE(Shown(hwnd_, IDC_PLOT_COUNTER));
-  EXPECT_TRUE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
+  EXPECT_EQ(set().pointCount[0], 3);
+  EXPECT_FALSE(Shown(IDC_PREVIOUS_GRAPH) || Shown(IDC_NEXT_GRAPH) || Shown(IDC_PLOT_COUNTER));
+  EXPECT_TRUE(Shown(IDC_OVERLAY_SPECTRUM) && Shown(IDC_LETHARGY));
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM)));
-  EXPECT_TRUE(Shown(hwnd_, IDC_LETHARGY));
   EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
 
   // A file asking for F(E)*E ticks the box; the next plain file clears it again.
-  AnswerOpenDialog(WriteFile("lethargy.flu", kLethargySpectrum));
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
-  EXPECT_TRUE(dialog_->spectrum().lethargyShown);
+  Load(WriteFile("lethargy.flu", kLethargySpectrum));
   EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_CHECKED);
-  AnswerOpenDialog(path);
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
-  EXPECT_FALSE(dialog_->spectrum().lethargyShown);
+  Load(path);
   EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
+
+  // A channel list shows the overlay button only.
+  Load(WriteFile("counts.dat", "5\n7\n9\n11\n"));
+  EXPECT_TRUE(Shown(IDC_OVERLAY_SPECTRUM));
+  EXPECT_FALSE(Shown(IDC_NEXT_GRAPH) || Shown(IDC_LETHARGY));
 }
 
 TEST_F(PlotterDlgTest, PlotFileShowsNavigationAndWrapsAround) {
   Open();
-  AnswerOpenDialog(WriteFile("three.plo", PlotBlock(1) + PlotBlock(2) + PlotBlock(0) +
-                                              PlotBlock(0) + PlotBlock(-1) + PlotBlock(0)));
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
-  const HWND counter = GetDlgItem(hwnd_, IDC_PLOT_COUNTER);
-  EXPECT_EQ(WindowText(counter), "1/3");
-  EXPECT_TRUE(Shown(hwnd_, IDC_NEXT_GRAPH));
-  EXPECT_FALSE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
-  EXPECT_FALSE(Shown(hwnd_, IDC_LETHARGY));
+  Load(WriteFile("three.plo", PlotBlock(1) + PlotBlock(2) + PlotBlock(0) + PlotBlock(0) +
+                                  PlotBlock(-1) + PlotBlock(0)));
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "1/3");
+  EXPECT_TRUE(Shown(IDC_NEXT_GRAPH));
+  EXPECT_FALSE(Shown(IDC_OVERLAY_SPECTRUM) || Shown(IDC_LETHARGY));
 
-  Click(hwnd_, IDC_PREVIOUS_GRAPH);
-  EXPECT_EQ(WindowText(counter), "3/3");
-  EXPECT_EQ(dialog_->spectrum().currentBlock, 4);
-  Click(hwnd_, IDC_NEXT_GRAPH);
-  EXPECT_EQ(WindowText(counter), "1/3");
-  EXPECT_EQ(dialog_->spectrum().currentBlock, 0);
-  Click(hwnd_, IDC_NEXT_GRAPH);
-  EXPECT_EQ(WindowText(counter), "2/3");
-  EXPECT_EQ(dialog_->spectrum().currentBlock, 1);
-}
-
-TEST_F(PlotterDlgTest, ChannelFileShowsOnlyTheOverlayButton) {
-  Open();
-  AnswerOpenDialog(WriteFile("counts.dat", "5\n7\n9\n11\n"));
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
-  EXPECT_EQ(dialog_->spectrum().fileKind, ChannelFile);
-  EXPECT_EQ(dialog_->spectrum().pointCount[0], 4);
-  EXPECT_FALSE(Shown(hwnd_, IDC_NEXT_GRAPH));
-  EXPECT_TRUE(Shown(hwnd_, IDC_OVERLAY_SPECTRUM));
-  EXPECT_FALSE(Shown(hwnd_, IDC_LETHARGY));
+  const std::pair<int, std::pair<std::string, int>> steps[] = {
+      {IDC_PREVIOUS_GRAPH, {"3/3", 4}}, {IDC_NEXT_GRAPH, {"1/3", 0}}, {IDC_NEXT_GRAPH, {"2/3", 1}}};
+  for (const auto& [button, shown] : steps) {
+    Click(button);
+    EXPECT_EQ(Text(IDC_PLOT_COUNTER), shown.first);
+    EXPECT_EQ(set().currentBlock, shown.second);
+  }
 }
 
 TEST_F(PlotterDlgTest, AFileWithoutACompleteBlockLeavesThePreviousFileShown) {
   Open();
   const std::string good = WriteFile("good.flu", kSpectrum);
-  AnswerOpenDialog(good);
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
-
+  Load(good);
   const std::string bad[] = {WriteFile("short.flu", "one line\ntwo lines\n"),
                              WriteFile("cut.plo", "5 1 0 0\n0 0 0\nlabel\n1 2 3\n"),
                              WriteFile("empty.flu", ""), TempFolder() + "missing.flu"};
   for (const std::string& path : bad) {
-    AnswerOpenDialog(path);
-    Click(hwnd_, IDC_LOAD_SPECTRUM);
+    Load(path);
     EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + good) << path;
-    EXPECT_EQ(dialog_->spectrum().filePath, good) << path;
-    EXPECT_EQ(dialog_->spectrum().pointCount[0], 3) << path;
-    EXPECT_TRUE(Shown(hwnd_, IDC_LETHARGY)) << path;
+    EXPECT_EQ(set().filePath, good) << path;
+    EXPECT_EQ(set().pointCount[0], 3) << path;
+    EXPECT_TRUE(Shown(IDC_LETHARGY)) << path;
   }
 }
 
@@ -362,21 +273,10 @@ TEST_F(PlotterDlgTest, CommandLinePathLoadsAtStartWithoutTheDialog) {
   Open(path);
   EXPECT_FALSE(asked);
   EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
-  EXPECT_EQ(dialog_->spectrum().fileKind, ChannelFile);
-  // Later loads ask.
-  Click(hwnd_, IDC_LOAD_SPECTRUM);
-  EXPECT_TRUE(asked);
-}
-
-TEST_F(PlotterDlgTest, ScaleOptionsStayExclusive) {
-  Open();
-  Click(hwnd_, IDC_X_LOGARITHMIC);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LOGARITHMIC), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LINEAR), BST_UNCHECKED);
-  Click(hwnd_, IDC_Y_LOGARITHMIC);
-  Click(hwnd_, IDC_Y_LINEAR);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LINEAR), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LOGARITHMIC), BST_UNCHECKED);
+  EXPECT_EQ(set().fileKind, spectrum::ChannelFile);
+  SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(IDC_LOAD_SPECTRUM, BN_CLICKED), 0);
+  EXPECT_TRUE(asked);  // later loads ask
 }
 
 }  // namespace
+}  // namespace plotter

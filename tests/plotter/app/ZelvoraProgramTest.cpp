@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "chartcontrol/api/ChartWindowApi.h"
-#include "PlotterDlg.h"
-#include "zelvora_ids.h"
+#include "common/win32/Handles.h"
+#include "plotter/app/PlotterDlg.h"
+#include "resources/zelvora_ids.h"
+#include "tests/support/Messages.h"
 
+namespace plotter {
 namespace {
 
 using chartcontrol::kChartLibraryName;
@@ -21,11 +24,6 @@ std::string FolderOfThisProgram() {
   return folder.erase(folder.find_last_of('\\') + 1);
 }
 
-bool ChartLibraryBesideThisProgram() {
-  return GetFileAttributesA((FolderOfThisProgram() + kChartLibraryName).c_str()) !=
-         INVALID_FILE_ATTRIBUTES;
-}
-
 // The build's Zelvora.exe; a path of the Linux host is on Wine's drive Z.
 std::string ZelvoraExe() {
   std::string path = ZELVORA_EXE;
@@ -33,6 +31,12 @@ std::string ZelvoraExe() {
   for (char& c : path)
     if (c == '/') c = '\\';
   return path;
+}
+
+std::string TextOf(HWND hwnd) {
+  char text[256] = "";
+  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
 }
 
 struct WindowSearch {
@@ -54,18 +58,6 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId) {
   return search.found;
 }
 
-std::string TextOf(HWND hwnd) {
-  char text[256] = "";
-  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-std::string ClassOf(HWND hwnd) {
-  char name[64] = "";
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
 // A started program, ended when the test ends however it ends.
 class ChildProcess {
  public:
@@ -73,20 +65,26 @@ class ChildProcess {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
-    return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &info_) != FALSE;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info))
+      return false;
+    process_ = win32::UniqueFile(info.hProcess);
+    thread_ = win32::UniqueFile(info.hThread);
+    id_ = info.dwProcessId;
+    return true;
   }
   ~ChildProcess() {
-    if (!info_.hProcess) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
+    if (process_ && WaitForSingleObject(process(), 0) == WAIT_TIMEOUT)
+      TerminateProcess(process(), 1);
   }
-  HANDLE process() const { return info_.hProcess; }
-  DWORD id() const { return info_.dwProcessId; }
+  HANDLE process() const { return process_.get(); }
+  DWORD id() const { return id_; }
 
  private:
-  PROCESS_INFORMATION info_{};
+  win32::UniqueFile process_;
+  win32::UniqueFile thread_;
+  DWORD id_ = 0;
 };
 
 TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
@@ -104,38 +102,38 @@ TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
   WaitForInputIdle(zelvora.process(), 60000);
   // Wait for the main window (a message box, had there been one, would come before it).
   HWND main = nullptr;
-  for (int i = 0; i < 600 && !main; ++i) {
-    for (HWND hwnd : VisibleWindowsOf(zelvora.id()))
-      if (TextOf(hwnd) == "Zelvora") main = hwnd;
-    if (!main) Sleep(100);
-  }
+  testsupport::WaitUntil(
+      [&] {
+        for (HWND hwnd : VisibleWindowsOf(zelvora.id()))
+          if (TextOf(hwnd) == "Zelvora") main = hwnd;
+        return main != nullptr;
+      },
+      60000);
   ASSERT_NE(main, nullptr) << "no main window";
 
   // One window and no message box; the chart's place is empty.
   const std::vector<HWND> windows = VisibleWindowsOf(zelvora.id());
-  ASSERT_EQ(windows.size(), 1u) << ClassOf(windows.back()) << " \"" << TextOf(windows.back())
-                                << "\"";
+  ASSERT_EQ(windows.size(), 1u) << "\"" << TextOf(windows.back()) << "\"";
   EXPECT_EQ(GetDlgItem(main, IDC_CHART), nullptr);
 
   // The band works: the set-up's limits, typing, the return to the data range, the scales.
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MIN)), "0");
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_Y_MAX)), "100");
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_PLOT_COUNTER)), "0");
+  const auto text = [main](int id) { return TextOf(GetDlgItem(main, id)); };
+  const auto command = [main](int id, int code) {
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(GetDlgItem(main, id)));
+  };
+  EXPECT_EQ(text(IDC_X_MIN) + "|" + text(IDC_Y_MAX) + "|" + text(IDC_PLOT_COUNTER), "0|100|0");
   SendMessageA(GetDlgItem(main, IDC_X_MIN), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5"));
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_X_CAPTION, STN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_X_CAPTION)));
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MIN)), "0.0");
-  EXPECT_EQ(TextOf(GetDlgItem(main, IDC_X_MAX)), "1000.000000");
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_X_LOGARITHMIC, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_X_LOGARITHMIC)));
+  command(IDC_X_CAPTION, STN_CLICKED);
+  EXPECT_EQ(text(IDC_X_MIN) + "|" + text(IDC_X_MAX), "0.0|1000.000000");
+  command(IDC_X_LOGARITHMIC, BN_CLICKED);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_X_LOGARITHMIC), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_X_LINEAR), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   // Exit ends the program.
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(main, IDC_EXIT)));
-  ASSERT_EQ(WaitForSingleObject(zelvora.process(), 60000), WAIT_OBJECT_0)
-      << "still running after Exit";
+  ASSERT_EQ(WaitForSingleObject(zelvora.process(), 60000), WAIT_OBJECT_0) << "still running";
   DWORD exitCode = 1;
   GetExitCodeProcess(zelvora.process(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
@@ -144,35 +142,24 @@ TEST(ZelvoraProgram, OpensAndWorksWithoutTheChartComponent) {
 }
 
 TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
-  if (!ChartLibraryBesideThisProgram())
+  if (GetFileAttributesA((FolderOfThisProgram() + kChartLibraryName).c_str()) ==
+      INVALID_FILE_ATTRIBUTES)
     GTEST_SKIP() << kChartLibraryName << " is not built beside the test program yet";
   CPlotterDlg dialog;
-  HWND hwnd = dialog.Create();
+  const win32::UniqueWindow window(dialog.Create());  // goes before the dialog object
+  HWND hwnd = window.get();
   ASSERT_NE(hwnd, nullptr);
   HWND chart = GetDlgItem(hwnd, IDC_CHART);
   ASSERT_NE(chart, nullptr);
   const LONG_PTR style = GetWindowLongPtrA(chart, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CHILD);
-  EXPECT_TRUE(style & WS_VISIBLE);
-  // The chart takes the client area above the band from the start, and after resizing.
+  EXPECT_TRUE((style & WS_CHILD) && (style & WS_VISIBLE));
+  // The chart takes the client area above the band.
   RECT client{};
   GetClientRect(hwnd, &client);
   RECT place{};
   GetWindowRect(chart, &place);
   MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
-  EXPECT_EQ(place.left, 0);
-  EXPECT_EQ(place.top, 0);
-  EXPECT_EQ(place.right, client.right);
-  EXPECT_EQ(place.bottom, client.bottom - 90);
-
-  RECT window{};
-  GetWindowRect(hwnd, &window);
-  SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left + 80,
-               window.bottom - window.top + 40, SWP_NOMOVE | SWP_NOZORDER);
-  GetClientRect(hwnd, &client);
-  GetWindowRect(chart, &place);
-  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&place), 2);
-  EXPECT_EQ(place.right, client.right);
+  EXPECT_TRUE(place.left == 0 && place.top == 0 && place.right == client.right);
   EXPECT_EQ(place.bottom, client.bottom - 90);
 
   // A right click on the chart comes back as its mouse-down event and returns both axes.
@@ -185,8 +172,7 @@ TEST(ZelvoraWithChartComponent, TheMainWindowHostsTheRealChart) {
   EXPECT_STREQ(text, "0.0");
   GetDlgItemTextA(hwnd, IDC_Y_MAX, text, sizeof text);
   EXPECT_STREQ(text, "100.000000");
-
-  DestroyWindow(hwnd);
 }
 
 }  // namespace
+}  // namespace plotter

@@ -8,6 +8,8 @@
 
 namespace chart {
 
+using namespace spectrum;
+
 namespace {
 
 constexpr AxisLimits kHome{0.0, 1000.0, 0.0, 100.0};

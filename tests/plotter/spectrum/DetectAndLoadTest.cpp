@@ -1,9 +1,10 @@
 // File kind detection and the load as a whole: outcomes, what a failed load leaves, line ends.
 #include <gtest/gtest.h>
 
-#include "SpectrumReader.h"
-#include "SpectrumTestFiles.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
+namespace spectrum {
 namespace {
 
 const char kSpectrum[] = "Neutron spectrum\n1 2 0\n1 0 2 100.0\n1.0 10.0 0\n25.0 20.0 0\n100.0 0.5 0\n";
@@ -109,3 +110,4 @@ TEST_F(LoadTest, CrLfFilesLoadAsLfFiles) {
 }
 
 }  // namespace
+}  // namespace spectrum

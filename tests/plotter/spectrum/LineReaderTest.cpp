@@ -1,4 +1,4 @@
-#include "LineReader.h"
+#include "plotter/spectrum/core/LineReader.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "SpectrumTestFiles.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
+namespace spectrum {
 namespace {
 
 using List = std::vector<std::string>;
@@ -66,3 +67,4 @@ TEST_F(LineReaderTest, RewindAndBytesLeft) {
 }
 
 }  // namespace
+}  // namespace spectrum

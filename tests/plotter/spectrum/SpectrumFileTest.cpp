@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "SpectrumReader.h"
-#include "SpectrumTestFiles.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
+namespace spectrum {
 namespace {
 
 using Values = std::vector<double>;
@@ -109,3 +110,4 @@ TEST_F(SpectrumFileTest, OverlayIsStoredAtOverlayCountAndKeepsWhatFits) {
 }
 
 }  // namespace
+}  // namespace spectrum

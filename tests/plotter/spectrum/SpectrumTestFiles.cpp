@@ -1,7 +1,9 @@
-#include "SpectrumTestFiles.h"
+#include "tests/plotter/spectrum/SpectrumTestFiles.h"
 
 #include <fstream>
 #include <random>
+
+namespace spectrum {
 
 void SpectrumFilesTest::SetUp() {
   std::random_device random;
@@ -35,3 +37,5 @@ std::string WithCrLf(const std::string& text) {
   }
   return out;
 }
+
+}  // namespace spectrum

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "SpectrumLoad.h"
-#include "SpectrumSet.h"
+#include "plotter/spectrum/core/SpectrumLoad.h"
+#include "plotter/spectrum/core/SpectrumSet.h"
+
+namespace spectrum {
 
 class SpectrumFilesTest : public ::testing::Test {
  protected:
@@ -25,3 +27,5 @@ class SpectrumFilesTest : public ::testing::Test {
 
 // "\n" line ends turned into "\r\n".
 std::string WithCrLf(const std::string& text);
+
+}  // namespace spectrum

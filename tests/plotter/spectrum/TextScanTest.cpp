@@ -1,4 +1,4 @@
-#include "TextScan.h"
+#include "plotter/spectrum/core/TextScan.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+namespace spectrum {
 namespace {
 
 using List = std::vector<std::string>;
@@ -105,3 +106,4 @@ TEST(ScanWords, FastScannersAgreeWithThePlainRulesOnRandomText) {
 }
 
 }  // namespace
+}  // namespace spectrum

@@ -1,15 +1,22 @@
-#include "ImageButton.h"
+#include "plotter/widgets/ImageButton.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "ImageButtonLayout.h"
-#include "TestHost.h"
-#include "WidgetsTestIds.h"
+#include "plotter/widgets/core/ImageButtonLayout.h"
+#include "tests/plotter/widgets/TestHost.h"
+#include "tests/plotter/widgets/WidgetsTestIds.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
 
+namespace widgets {
 namespace {
+
+using testsupport::Click;
+using testsupport::PixelAt;
+using testsupport::SendMouse;
 
 constexpr COLORREF kHost = RGB(200, 220, 240);
 constexpr COLORREF kRed = RGB(255, 0, 0);
@@ -38,13 +45,10 @@ class ImageButtonTest : public ::testing::Test {
   void SetUp() override { Make("", true); }
 
   COLORREF Pixel(int x, int y) const { return PixelAt(control_, x, y); }
-  void Hover() { SendMouse(control_, WM_MOUSEMOVE, 5, 5); }
-  int Clicks() const {
-    int clicks = 0;
-    for (const ReceivedCommand& c : host_->commands)
-      clicks += c.id == kId && c.code == BN_CLICKED && c.control == control_;
-    return clicks;
+  int Count(COLORREF colour) const {
+    return testsupport::Picture::OnScreen(control_).Count(colour);
   }
+  void Hover() { SendMouse(control_, WM_MOUSEMOVE, 5, 5); }
 
   std::unique_ptr<TestHost> host_;
   HWND control_ = nullptr;
@@ -114,11 +118,11 @@ TEST_F(ImageButtonTest, PressIsSunkenWithTheIconOnePixelDownAndDoubleClickPresse
   EXPECT_EQ(Pixel(kRedX + 8, kRedY + 8), kRed);
   SendMouse(control_, WM_LBUTTONUP, 5, 5);
   EXPECT_EQ(Pixel(kRedX, kRedY), kRed);
-  EXPECT_EQ(Clicks(), 1);
+  EXPECT_EQ(host_->Clicks(control_), 1);
 
   SendMouse(control_, WM_LBUTTONDBLCLK, 5, 5, MK_LBUTTON);
   SendMouse(control_, WM_LBUTTONUP, 5, 5);
-  EXPECT_EQ(Clicks(), 2);
+  EXPECT_EQ(host_->Clicks(control_), 2);
   EXPECT_EQ(host_->commands.size(), 2u);  // and no double-click notification
 }
 
@@ -141,7 +145,7 @@ TEST_F(ImageButtonTest, DropMenuOpensBelowTheButtonSunkenAndSendsTheChoiceToItsO
   });
 
   Click(control_, 5, 5);
-  PumpMessages();
+  testsupport::PumpMessages();
   ASSERT_EQ(calls, 1);
   RECT place{};
   GetWindowRect(control_, &place);
@@ -152,13 +156,13 @@ TEST_F(ImageButtonTest, DropMenuOpensBelowTheButtonSunkenAndSendsTheChoiceToItsO
   EXPECT_EQ(cornerWhileOpen, GetSysColor(COLOR_BTNSHADOW));
   ASSERT_EQ(owner.commands.size(), 1u);
   EXPECT_EQ(owner.commands[0].id, ID_TEST_THIRD);
-  EXPECT_EQ(Clicks(), 1);  // the parent hears of the click as well
+  EXPECT_EQ(host_->Clicks(control_), 1);  // the parent hears of the click as well
   SendMessageA(control_, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(Pixel(0, 0), kHost);
 
   answer = 0;  // dismissed
   Click(control_, 5, 5);
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(calls, 2);
   EXPECT_EQ(owner.commands.size(), 1u);
   CImageButton::SetDropMenuTracker(previous);
@@ -170,10 +174,10 @@ TEST_F(ImageButtonTest, DisablingGreysTheIconAndMovesTheFocusOnOnlyIfItHadIt) {
   EnableWindow(control_, FALSE);
   EXPECT_EQ(GetFocus(), next_);
   EXPECT_FALSE(button_.hovering());
-  EXPECT_EQ(CountPixels(control_, kRed), 0);
+  EXPECT_EQ(Count(kRed), 0);
 
   EnableWindow(control_, TRUE);
-  EXPECT_EQ(CountPixels(control_, kRed), 64);
+  EXPECT_EQ(Count(kRed), 64);
   HWND edit = host_->AddChild("EDIT", kId + 2, "", WS_TABSTOP, RECT{100, 50, 160, 70});
   SetFocus(edit);
   EnableWindow(control_, FALSE);
@@ -207,7 +211,7 @@ TEST_F(ImageButtonTest, TooltipAndCursorBelongToTheButton) {
   EXPECT_TRUE(setCursor());
   ICONINFO cursor{};
   ASSERT_TRUE(GetIconInfo(GetCursor(), &cursor));
-  UniqueBitmap mask(cursor.hbmMask), colour(cursor.hbmColor);
+  win32::UniqueBitmap mask(cursor.hbmMask), colour(cursor.hbmColor);
   EXPECT_EQ(cursor.xHotspot, 3u);  // ours, not the arrow
   EXPECT_FALSE(button_.AssignHoverCursor(9999));
   setCursor();
@@ -217,12 +221,12 @@ TEST_F(ImageButtonTest, TooltipAndCursorBelongToTheButton) {
 TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
   Make("Exit", false, 60);
   const COLORREF text = GetSysColor(COLOR_BTNTEXT), light = GetSysColor(COLOR_BTNHIGHLIGHT);
-  EXPECT_GT(CountPixels(control_, text), 5);
-  EXPECT_EQ(CountPixels(control_, light), 0);
+  EXPECT_GT(Count(text), 5);
+  EXPECT_EQ(Count(light), 0);
   EnableWindow(control_, FALSE);
-  EXPECT_EQ(CountPixels(control_, text), 0);
-  EXPECT_GT(CountPixels(control_, light), 5);
-  EXPECT_GT(CountPixels(control_, GetSysColor(COLOR_BTNSHADOW)), 5);
+  EXPECT_EQ(Count(text), 0);
+  EXPECT_GT(Count(light), 5);
+  EXPECT_GT(Count(GetSysColor(COLOR_BTNSHADOW)), 5);
 
   Make("Go", true, 60);
   EXPECT_EQ(Pixel(kIconTextInset + 4, kRedY), kRed);
@@ -230,3 +234,4 @@ TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
 }
 
 }  // namespace
+}  // namespace widgets

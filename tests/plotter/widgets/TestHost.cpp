@@ -1,65 +1,46 @@
-#include "TestHost.h"
+#include "tests/plotter/widgets/TestHost.h"
 
-#include "Control.h"
+#include "plotter/framework/Control.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Stage.h"
 
+namespace widgets {
 namespace {
 
 constexpr char kClassName[] = "WidgetsTestHost";
-constexpr char kStageClassName[] = "WidgetsTestStage";
-
-void RegisterClasses() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = DefWindowProcA;  // hosts replace it per window
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kStageClassName;
-  RegisterClassA(&wc);
-  registered = true;
-}
-
-HWND Stage() {
-  static UniqueWindow stage;
-  if (!stage) {
-    RegisterClasses();
-    stage.reset(CreateWindowExA(WS_EX_TOPMOST, kStageClassName, "widgets test",
-                                WS_POPUP | WS_CLIPCHILDREN, 40, 40, 640, 240, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr));
-    ShowWindow(stage.get(), SW_SHOW);
-  }
-  return stage.get();
-}
 
 bool Reflect(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  CControl* bound = CControl::FromHandle(control);
+  framework::CControl* bound = framework::CControl::FromHandle(control);
   return bound && bound->OnReflect(msg, wParam, lParam, result);
 }
 
 }  // namespace
 
 TestHost::TestHost(int width, int height, COLORREF background, POINT place) {
-  HWND stage = Stage();
+  static const bool registered = [] {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &TestHost::WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc) != 0;
+  }();
+  (void)registered;
   brush_.reset(CreateSolidBrush(background));
   font_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
   hwnd_.reset(CreateWindowExA(0, kClassName, "", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                              place.x, place.y, width, height, stage, nullptr,
-                              GetModuleHandleA(nullptr), nullptr));
-  SetWindowLongPtrA(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TestHost::WindowProc));
+                              place.x, place.y, width, height, testsupport::Stage(), nullptr,
+                              GetModuleHandleA(nullptr), this));
   ShowWindow(hwnd(), SW_SHOW);
   Activate();
 }
 
 TestHost::~TestHost() {
   hwnd_.reset();
-  PumpMessages();
+  testsupport::PumpMessages();
 }
 
 HWND TestHost::AddChild(const char* className, int id, const char* text, DWORD style, RECT place) {
@@ -71,29 +52,28 @@ HWND TestHost::AddChild(const char* className, int id, const char* text, DWORD s
   return child;
 }
 
-void TestHost::SetBackground(COLORREF colour) {
-  brush_.reset(CreateSolidBrush(colour));
-}
-
 void TestHost::Activate() {
-  SetForegroundWindow(Stage());
-  SetActiveWindow(Stage());
+  testsupport::ActivateStage();
   RedrawWindow(hwnd(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 LRESULT CALLBACK TestHost::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
   auto* self = reinterpret_cast<TestHost*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-  return self->Handle(msg, wParam, lParam);
+  if (!self || msg == WM_NCDESTROY) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return self->Handle(hwnd, msg, wParam, lParam);
 }
 
-LRESULT TestHost::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TestHost::Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   switch (msg) {
     case WM_ERASEBKGND: {
       RECT client{};
-      GetClientRect(hwnd(), &client);
+      GetClientRect(hwnd, &client);
       FillRect(reinterpret_cast<HDC>(wParam), &client, brush_.get());
       return TRUE;
     }
@@ -117,40 +97,7 @@ LRESULT TestHost::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcA(hwnd(), msg, wParam, lParam);
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-void PumpMessages() {
-  MSG msg;
-  for (int i = 0; i < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-COLORREF PixelAt(HWND window, int x, int y) {
-  UpdateWindow(window);
-  WindowDc dc(window);
-  return GetPixel(dc.get(), x, y);
-}
-
-int CountPixels(HWND window, COLORREF colour) {
-  UpdateWindow(window);
-  RECT client{};
-  GetClientRect(window, &client);
-  WindowDc dc(window);
-  int count = 0;
-  for (int y = 0; y < client.bottom; ++y)
-    for (int x = 0; x < client.right; ++x)
-      if (GetPixel(dc.get(), x, y) == colour) ++count;
-  return count;
-}
-
-void SendMouse(HWND window, UINT msg, int x, int y, WPARAM keys) {
-  SendMessageA(window, msg, keys, MAKELPARAM(x, y));
-}
-
-void Click(HWND window, int x, int y) {
-  SendMouse(window, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
-  SendMouse(window, WM_LBUTTONUP, x, y);
-}
+}  // namespace widgets

@@ -1,16 +1,15 @@
-// A window standing in for a dialog in the widget tests: it reflects WM_DRAWITEM, WM_COMMAND and
-// WM_CTLCOLOR* to bound controls the way CDialog does, paints a plain background of a chosen
-// colour, and records every command that reaches it.
-//
-// Hosts are child panels of one topmost stage window that lives as long as the test program:
-// under Wine without a window manager every top-level window takes seconds to go away.
+// A panel standing in for a dialog in the widget tests: a child of the test stage that reflects
+// WM_DRAWITEM, WM_COMMAND and WM_CTLCOLOR* to bound controls the way CDialog does, paints a
+// plain background of a chosen colour, and records every command that reaches it.
 #pragma once
 
 #include <windows.h>
 
 #include <vector>
 
-#include "Handles.h"
+#include "common/win32/Handles.h"
+
+namespace widgets {
 
 struct ReceivedCommand {
   int id;
@@ -31,29 +30,27 @@ class TestHost {
   // Adds a child of window class `className` at `place` with the host's font.
   HWND AddChild(const char* className, int id, const char* text, DWORD style, RECT place);
   // Changes the colour the host paints from now on (nothing is repainted).
-  void SetBackground(COLORREF colour);
+  void SetBackground(COLORREF colour) { brush_.reset(CreateSolidBrush(colour)); }
   // Makes the stage the active window and paints everything that waits to be painted.
   void Activate();
-  HFONT font() const { return font_.get(); }
+  // The click notifications (BN_CLICKED with its id and window) that `control` sent.
+  int Clicks(HWND control) const {
+    int count = 0;
+    for (const ReceivedCommand& c : commands)
+      count += c.id == GetDlgCtrlID(control) && c.code == BN_CLICKED && c.control == control;
+    return count;
+  }
 
   std::vector<ReceivedCommand> commands;
   int drawItemCount = 0;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-  UniqueBrush brush_;
-  UniqueFont font_;
-  UniqueWindow hwnd_;  // last, so that it goes first
+  win32::UniqueBrush brush_;
+  win32::UniqueFont font_;
+  win32::UniqueWindow hwnd_;  // last, so that it goes first
 };
 
-// Handles every message waiting for this thread (a bounded number), as a message loop would.
-void PumpMessages();
-// The colour of pixel (x, y) of `window`'s client area after everything pending is painted.
-COLORREF PixelAt(HWND window, int x, int y);
-// How many pixels of `window`'s client area have exactly `colour`.
-int CountPixels(HWND window, COLORREF colour);
-// Mouse messages as the system sends them, at client point (x, y).
-void SendMouse(HWND window, UINT msg, int x, int y, WPARAM keys = 0);
-void Click(HWND window, int x, int y);
+}  // namespace widgets

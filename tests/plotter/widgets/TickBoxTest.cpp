@@ -1,13 +1,20 @@
-#include "TickBox.h"
+#include "plotter/widgets/TickBox.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "TestHost.h"
-#include "TickBoxDrawing.h"
+#include "plotter/widgets/TickBoxDrawing.h"
+#include "tests/plotter/widgets/TestHost.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
 
+namespace widgets {
 namespace {
+
+using testsupport::Click;
+using testsupport::PixelAt;
+using testsupport::SendMouse;
 
 constexpr COLORREF kHost = RGB(200, 220, 240);
 constexpr int kFlatId = 1033;
@@ -34,12 +41,6 @@ class TickBoxTest : public ::testing::Test {
   static bool Pushed(HWND window) {
     return (SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
   }
-  int Notifications(HWND window) const {
-    int count = 0;
-    for (const ReceivedCommand& c : host_->commands)
-      count += c.id == GetDlgCtrlID(window) && c.code == BN_CLICKED && c.control == window;
-    return count;
-  }
 
   std::unique_ptr<TestHost> host_;
   HWND flatWindow_ = nullptr;
@@ -55,7 +56,7 @@ TEST_F(TickBoxTest, ClickTogglesAndNotifiesOnceAndTheCheckMessagesAnswerOurState
   Click(flatWindow_, 40, 8);  // on the text
   EXPECT_EQ(flat_.GetCheck(), 0);
   EXPECT_EQ(SendMessageA(flatWindow_, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(Notifications(flatWindow_), 2);
+  EXPECT_EQ(host_->Clicks(flatWindow_), 2);
   EXPECT_EQ(host_->commands.size(), 2u);
 
   // A ticked option clears itself too: keeping a pair exclusive is the parent's work.
@@ -63,7 +64,7 @@ TEST_F(TickBoxTest, ClickTogglesAndNotifiesOnceAndTheCheckMessagesAnswerOurState
   EXPECT_EQ(bevelled_.GetCheck(), 1);
   SendMessageA(bevelledWindow_, BM_CLICK, 0, 0);
   EXPECT_EQ(bevelled_.GetCheck(), 0);
-  EXPECT_EQ(Notifications(bevelledWindow_), 1);
+  EXPECT_EQ(host_->Clicks(bevelledWindow_), 1);
 }
 
 TEST_F(TickBoxTest, PressedLookFollowsThePointerAndOnlyAReleaseInsideToggles) {
@@ -94,7 +95,7 @@ TEST_F(TickBoxTest, DoubleClickTogglesTwice) {
   SendMouse(flatWindow_, WM_LBUTTONDBLCLK, 3, 3, MK_LBUTTON);
   SendMouse(flatWindow_, WM_LBUTTONUP, 3, 3);
   EXPECT_EQ(flat_.GetCheck(), 0);
-  EXPECT_EQ(Notifications(flatWindow_), 2);
+  EXPECT_EQ(host_->Clicks(flatWindow_), 2);
 }
 
 TEST_F(TickBoxTest, SpaceBarPressesAndTogglesOnRelease) {
@@ -107,7 +108,7 @@ TEST_F(TickBoxTest, SpaceBarPressesAndTogglesOnRelease) {
   SendMessageA(bevelledWindow_, WM_KEYUP, VK_SPACE, 0xC0000000);  // no second press
   EXPECT_FALSE(Pushed(bevelledWindow_));
   EXPECT_EQ(bevelled_.GetCheck(), 1);
-  EXPECT_EQ(Notifications(bevelledWindow_), 1);
+  EXPECT_EQ(host_->Clicks(bevelledWindow_), 1);
 }
 
 TEST_F(TickBoxTest, SetCheckRepaintsOnlyOnChangeAndNotifiesNobody) {
@@ -169,3 +170,4 @@ TEST_F(TickBoxTest, BackgroundIsTheParentsTakenOnceAndAgainAfterAColourChange) {
 }
 
 }  // namespace
+}  // namespace widgets

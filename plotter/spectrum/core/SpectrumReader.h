@@ -4,8 +4,10 @@
 
 #include <string>
 
-#include "LineReader.h"
-#include "SpectrumSet.h"
+#include "plotter/spectrum/core/LineReader.h"
+#include "plotter/spectrum/core/SpectrumSet.h"
+
+namespace spectrum {
 
 // What the reader keeps beside the SpectrumSet while it reads one file.
 struct ReaderState {
@@ -58,3 +60,5 @@ void ConvertMainBlock(SpectrumSet& set, int block);
 // The conversion of an overlay block by its own header's storedForm and lethargyRequested: a
 // PerBin overlay is divided by its bin width and its binEnergy. lethargyShown stays.
 void ConvertOverlayBlock(SpectrumSet& set, int block);
+
+}  // namespace spectrum

@@ -1,4 +1,4 @@
-#include "TextScan.h"
+#include "plotter/spectrum/core/TextScan.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -13,6 +13,8 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+
+namespace spectrum {
 
 // The number reader sits in the loaders' innermost loop: inlined, it saves a call per number.
 #if defined(__GNUC__)
@@ -383,3 +385,5 @@ double ReadDecimalPrefix(const char* begin, const char* end, const char** stop) 
   }
   return negative ? -value : value;
 }
+
+}  // namespace spectrum

@@ -1,10 +1,12 @@
-#include "SpectrumLoad.h"
+#include "plotter/spectrum/core/SpectrumLoad.h"
 
 #include <algorithm>
 #include <new>
 #include <stdexcept>
 
-#include "SpectrumReader.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
+
+namespace spectrum {
 
 namespace {
 
@@ -91,3 +93,5 @@ LoadOutcome LoadSpectrumData(const std::string& path, SpectrumSet& set) {
     return LoadOutcome::OutOfMemory;
   }
 }
+
+}  // namespace spectrum

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace plotter {
+
 struct ClockReading {
   int year;
   int month;  // 1-12
@@ -14,3 +16,5 @@ struct ClockReading {
 
 // " dd.mm.yyyy   hh:mm:ss ": the date part, one blank, the time part; each part ends with a blank.
 std::string FormatClockLine(const ClockReading& now);
+
+}  // namespace plotter

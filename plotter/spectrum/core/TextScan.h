@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace spectrum {
+
 // The characters sscanf's %s skips and stops at: blank, \t, \n, \v, \f, \r.
 constexpr bool IsScanSpace(unsigned char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
@@ -32,3 +34,5 @@ double ReadDecimal(std::string_view text);
 // ReadDecimal of the text from `begin` to `end`; `stop` is set to the end of the number read
 // (to `begin` when there is none).
 double ReadDecimalPrefix(const char* begin, const char* end, const char** stop);
+
+}  // namespace spectrum

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace spectrum {
+
 // Kind of the main file, decided by DetectFileKind.
 enum FileKind : int {
   NoFileKind = 0,
@@ -92,3 +94,5 @@ struct SpectrumSet {
 // Geometric mean of the edges of bin j of a block: the factor between F(E) and F(E)*E.
 // The caller asks only for a bin whose upper edge j+1 exists; any other bin gives 0.0.
 double binEnergy(const SpectrumSet& set, int block, int j);
+
+}  // namespace spectrum

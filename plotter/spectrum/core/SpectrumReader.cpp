@@ -1,4 +1,4 @@
-#include "SpectrumReader.h"
+#include "plotter/spectrum/core/SpectrumReader.h"
 
 #include <algorithm>
 #include <climits>
@@ -8,7 +8,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "TextScan.h"
+#include "plotter/spectrum/core/TextScan.h"
+
+namespace spectrum {
 
 namespace {
 
@@ -374,3 +376,5 @@ void ConvertOverlayBlock(SpectrumSet& set, int index) {
       break;
   }
 }
+
+}  // namespace spectrum

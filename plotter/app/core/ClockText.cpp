@@ -1,6 +1,8 @@
-#include "ClockText.h"
+#include "plotter/app/core/ClockText.h"
 
 #include <cstdio>
+
+namespace plotter {
 
 namespace {
 // Appends `value` in `format`, or in `paddedFormat` (a leading zero) below 10.
@@ -26,3 +28,5 @@ std::string FormatClockLine(const ClockReading& now) {
 
   return date + " " + time;
 }
+
+}  // namespace plotter

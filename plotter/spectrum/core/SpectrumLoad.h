@@ -3,7 +3,9 @@
 
 #include <string>
 
-#include "SpectrumSet.h"
+#include "plotter/spectrum/core/SpectrumSet.h"
+
+namespace spectrum {
 
 enum class LoadOutcome { Loaded, CannotOpen, NoBlock, OutOfMemory };
 
@@ -16,3 +18,5 @@ enum class LoadOutcome { Loaded, CannotOpen, NoBlock, OutOfMemory };
 // A SpectrumFile is one spectrum: the lines after its data are not read. A PlotFile holds at most
 // kMaxPlotBlocks blocks: the rest of the file is ignored, and so is a cut-short last block.
 LoadOutcome LoadSpectrumData(const std::string& path, SpectrumSet& set);
+
+}  // namespace spectrum

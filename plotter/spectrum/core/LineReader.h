@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace spectrum {
+
 class LineReader {
  public:
   static constexpr std::size_t kLineBufferSize = 256;  // the fgets buffer: 255 characters + zero
@@ -47,3 +49,5 @@ class LineReader {
   std::uint64_t fileSize_ = 0;
   std::uint64_t bytesRead_ = 0;  // raw bytes taken from the file so far
 };
+
+}  // namespace spectrum

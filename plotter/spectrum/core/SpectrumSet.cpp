@@ -1,8 +1,10 @@
-#include "SpectrumSet.h"
+#include "plotter/spectrum/core/SpectrumSet.h"
 
 #include <cmath>
 #include <new>
 #include <stdexcept>
+
+namespace spectrum {
 
 bool SpectrumSet::AllocateBlock(int index) {
   if (index < 0 || index >= ArrayBlockSlots() || index >= static_cast<int>(blocks.size())) return false;
@@ -31,3 +33,5 @@ double binEnergy(const SpectrumSet& set, int block, int j) {
   if (static_cast<std::size_t>(j) + 1 >= x.size()) return 0.0;
   return std::sqrt(x[static_cast<std::size_t>(j)] * x[static_cast<std::size_t>(j) + 1]);
 }
+
+}  // namespace spectrum

@@ -1,7 +1,9 @@
-#include "LineReader.h"
+#include "plotter/spectrum/core/LineReader.h"
 
 #include <cstring>
 #include <new>
+
+namespace spectrum {
 
 namespace {
 
@@ -140,3 +142,5 @@ std::uint64_t LineReader::BytesLeft() const {
   const std::uint64_t unread = fileSize_ > bytesRead_ ? fileSize_ - bytesRead_ : 0;
   return unread + (end_ - begin_) + (heldReturn_ ? 1 : 0);
 }
+
+}  // namespace spectrum

@@ -1,0 +1,84 @@
+// The main window's arithmetic without a window: the clock, the anchored band, plot steps.
+#include <gtest/gtest.h>
+
+#include "plotter/app/core/AnchorLayout.h"
+#include "plotter/app/core/ClockText.h"
+#include "plotter/app/core/PlotSteps.h"
+
+namespace plotter {
+namespace {
+
+TEST(ClockText, LeadingZerosBelowTenAndFixedBlanks) {
+  EXPECT_EQ(FormatClockLine({2026, 12, 6, 3, 46, 59}), " 06.12.2026   03:46:59 ");
+  EXPECT_EQ(FormatClockLine({2027, 1, 9, 0, 0, 5}), " 09.01.2027   00:00:05 ");
+  EXPECT_EQ(FormatClockLine({1999, 10, 31, 23, 59, 10}), " 31.10.1999   23:59:10 ");
+}
+
+TEST(AnchorLayout, EachModeMovesItsEdgesAsTheWindowGrowsAndShrinks) {
+  const Rect r{10, 20, 50, 40};
+  const auto moved = [&](int h, int v, int dx, int dy) {
+    return AnchoredRect(MakeAnchor(1, h, v, r, 1, 200, 100), dx, dy, 200 + dx, 100 + dy);
+  };
+  EXPECT_EQ(moved(kKeepPlace, kKeepPlace, 30, 15), r);
+  EXPECT_EQ(moved(kGrow, kMove, 30, 15), (Rect{10, 35, 80, 55}));
+  EXPECT_EQ(moved(kMove, kGrow, -5, -8), (Rect{5, 20, 45, 32}));
+  // Proportional: the left (top) edge keeps its share of the free width (height), rounded.
+  EXPECT_EQ(moved(kProportional, kProportional, 168, 62), (Rect{21, 36, 61, 56}));  // 20.5, 35.5
+}
+
+TEST(AnchorLayout, OnlyControlsWhosePlaceChangesAreMovedAndTheirPlaceIsKept) {
+  std::vector<Anchor> anchors = {MakeAnchor(7, kKeepPlace, kKeepPlace, {0, 0, 5, 5}, 1, 100, 50),
+                                 MakeAnchor(8, kMove, kMove, {60, 30, 70, 40}, 1, 100, 50),
+                                 MakeAnchor(9, kGrow, kKeepPlace, {0, 45, 90, 50}, 1, 100, 50)};
+  std::vector<AnchorMove> moves = LayOutAnchors(anchors, 20, 10, 120, 60);
+  ASSERT_EQ(moves.size(), 2u);
+  EXPECT_EQ(moves[0].id, 8);
+  EXPECT_EQ(moves[0].rect, (Rect{80, 40, 90, 50}));
+  EXPECT_EQ(moves[1].rect, (Rect{0, 45, 110, 50}));
+  // The next layout starts from there: the same size again moves nothing.
+  EXPECT_TRUE(LayOutAnchors(anchors, 0, 0, 120, 60).empty());
+  EXPECT_EQ(LayOutAnchors(anchors, -20, -10, 100, 50)[0].rect, (Rect{60, 30, 70, 40}));
+}
+
+TEST(AnchorLayout, WindowNeverShrinksBelowItsStartAndAKeptDirectionIsFixed) {
+  const TrackingLimits grows = LimitsOfTracking(800, 600, kGrow, kGrow);
+  EXPECT_EQ(grows.minWidth, 800);
+  EXPECT_EQ(grows.minHeight, 600);
+  EXPECT_EQ(grows.maxWidth + grows.maxHeight, 0);
+  const TrackingLimits fixedWidth = LimitsOfTracking(800, 600, kKeepPlace, kGrow);
+  EXPECT_EQ(fixedWidth.maxWidth, 800);
+  EXPECT_EQ(fixedWidth.maxHeight, 0);
+}
+
+TEST(PlotSteps, StepsWrapRoundAndFindTheBlockThatStartsEachPlot) {
+  EXPECT_EQ(SteppedPlotNumber(1, 3, +1), 2);
+  EXPECT_EQ(SteppedPlotNumber(3, 3, +1), 1);
+  EXPECT_EQ(SteppedPlotNumber(1, 3, -1), 3);
+  EXPECT_EQ(SteppedPlotNumber(2, 3, -1), 1);
+  EXPECT_EQ(SteppedPlotNumber(0, 3, +1), 0);  // nothing loaded
+
+  spectrum::SpectrumSet set;
+  set.blocks.resize(7);
+  const int plotNumbers[] = {1, 0, 0, -2, 3, 0, 4};  // block 6 lies beyond blockCount
+  for (int b = 0; b < 7; ++b) set.blocks[static_cast<size_t>(b)].plotNumber = plotNumbers[b];
+  set.blockCount = 6;
+  EXPECT_EQ(FirstBlockOfPlot(set, 1), 0);
+  EXPECT_EQ(FirstBlockOfPlot(set, 2), 3);
+  EXPECT_EQ(FirstBlockOfPlot(set, 3), 4);
+  EXPECT_EQ(FirstBlockOfPlot(set, 4), -1);
+  EXPECT_EQ(PlotCounterText(2, 13), "2/13");
+}
+
+TEST(PlotSteps, ControlsOfEachKindAndTheChartAboveTheBand) {
+  const KindControls spectrumFile = ControlsOfKind(spectrum::SpectrumFile);
+  EXPECT_TRUE(!spectrumFile.navigation && spectrumFile.overlay && spectrumFile.lethargy);
+  const KindControls plotFile = ControlsOfKind(spectrum::PlotFile);
+  EXPECT_TRUE(plotFile.navigation && !plotFile.overlay && !plotFile.lethargy);
+  const KindControls channelFile = ControlsOfKind(spectrum::ChannelFile);
+  EXPECT_TRUE(!channelFile.navigation && channelFile.overlay && !channelFile.lethargy);
+  EXPECT_EQ(ChartArea(800, 500), (Rect{0, 0, 800, 410}));
+  EXPECT_EQ(ChartArea(800, 60), (Rect{0, 0, 800, 0}));
+}
+
+}  // namespace
+}  // namespace plotter
