@@ -5,13 +5,15 @@
 
 #include <cstdint>
 
-#include "EditorRecords.h"
-#include "Placement.h"
+#include "editor/app/core/EditorRecords.h"
+#include "editor/support/core/Placement.h"
+
+namespace editor {
 
 struct EditorState {
   char currentFileName[kPathLength] = "";  // "Options" "FileSpec"
   std::int32_t commandLineFile = 0;        // run-time: a file name came on the command line
-  PlacementRecord windowPlacement;         // "DeskTop\Window": the frame
+  support::PlacementRecord windowPlacement;         // "DeskTop\Window": the frame
   std::int32_t ToolBar = 1;
   std::int32_t Status = 1;
   std::int32_t Tips = 1;
@@ -43,15 +45,15 @@ struct EditorState {
   std::int32_t IgnoreCase = 1;
   std::int32_t sortFirstLine = 0;          // run-time
   std::int32_t sortLastLine = 0;           // run-time
-  PlacementRecord sortPlacement;           // "DeskTop\Sort"
+  support::PlacementRecord sortPlacement;           // "DeskTop\Sort"
   ShellItemChoices shellItems;             // Explorer page; createStartMenu is the setup flag
   PageSetup pageSetup;                     // "Options\PageSetup"
-  PlacementRecord findPlacement;           // "DeskTop\Find"
-  PlacementRecord replacePlacement;        // "DeskTop\Replace"
-  PlacementRecord goToPlacement;           // "DeskTop\GoTo"
-  PlacementRecord optionsPlacement;        // "DeskTop\Options": the options sheet
-  PlacementRecord errorsPlacement;         // "DeskTop\Errors"; show holds its topmost state
-  PlacementRecord asciiPlacement;          // "DeskTop\ASCII"; show holds its topmost state
+  support::PlacementRecord findPlacement;           // "DeskTop\Find"
+  support::PlacementRecord replacePlacement;        // "DeskTop\Replace"
+  support::PlacementRecord goToPlacement;           // "DeskTop\GoTo"
+  support::PlacementRecord optionsPlacement;        // "DeskTop\Options": the options sheet
+  support::PlacementRecord errorsPlacement;         // "DeskTop\Errors"; show holds its topmost state
+  support::PlacementRecord asciiPlacement;          // "DeskTop\ASCII"; show holds its topmost state
   char findText[kPathLength] = "";         // "Options\Search" "Find"
   char replaceText[kPathLength] = "";      // "Options\Search" "Replace"
   char recentFiles[kListSlots][kPathLength] = {};   // "Files\Open" "Open1".."Open9"
@@ -63,3 +65,5 @@ struct EditorState {
 
 // The setup flag is the first field of the Explorer choices.
 inline std::int32_t& SetupFlag(EditorState& state) { return state.shellItems.createStartMenu; }
+
+}  // namespace editor

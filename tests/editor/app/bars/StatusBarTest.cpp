@@ -8,13 +8,16 @@
 
 #include <string>
 
-#include "BarsTestFrame.h"
-#include "EditorState.h"
-#include "FrameGlobals.h"
-#include "MessageTable.h"
-#include "StatusBar.h"
-#include "Toolbar.h"
-#include "quillet_ids.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/Toolbar.h"
+#include "resources/quillet_ids.h"
+#include "tests/support/Messages.h"
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -124,7 +127,7 @@ TEST_F(StatusBarTest, ShowStatusFormatsItsArgumentsAndKeepsPercentsInNamesLitera
   EXPECT_TRUE(noBorders);
   ShowStatus(IDS_FILE_INSERTED, "C:\\100%\\a%sb%d%n.txt");
   EXPECT_EQ(StatusPartText(0), "C:\\100%\\a%sb%d%n.txt inserted");
-  ShowStatus(kMsgReady);
+  ShowStatus(MSG_READY);
   EXPECT_EQ(StatusPartText(0), "Ready ...");
 }
 
@@ -137,7 +140,7 @@ TEST_F(StatusBarTest, StatusLineIsCutAt255Characters) {
 TEST_F(StatusBarTest, HiddenStatusBarTakesNoTextAndShowsReadyWhenBack) {
   ShowStatus(IDS_LINE_SELECTED, 4);
   ToggleStatusBar();
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(editorState.Status, 0);
   EXPECT_FALSE(IsWindowVisible(statusWindow));
   // The client window takes the status bar's room.
@@ -150,7 +153,7 @@ TEST_F(StatusBarTest, HiddenStatusBarTakesNoTextAndShowsReadyWhenBack) {
   EXPECT_EQ(StatusPartText(0), "Line 4 selected");
 
   ToggleStatusBar();
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(editorState.Status, 1);
   EXPECT_TRUE(IsWindowVisible(statusWindow));
   EXPECT_EQ(StatusPartText(0), "Ready ...");
@@ -207,7 +210,7 @@ TEST_F(StatusBarTest, LineIndicatorShowsTheCaretsLine) {
   UpdateLinePart();
   EXPECT_EQ(StatusPartText(1), "Ln 3");
   ToggleStatusBar();
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(StatusPartText(1), "Ln 2");
 
   activeEdit = nullptr;
@@ -218,7 +221,7 @@ TEST_F(StatusBarTest, LineIndicatorShowsTheCaretsLine) {
 TEST_F(StatusBarTest, HandlesGoWithTheirWindows) {
   DestroyWindow(statusWindow);
   EXPECT_EQ(statusWindow, nullptr);
-  ShowStatus(kMsgReady);  // no status bar: nothing happens
+  ShowStatus(MSG_READY);  // no status bar: nothing happens
   UpdateLinePart();
   LayoutFrame();
   DestroyWindow(toolbarWindow);

@@ -7,14 +7,21 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "BarsTestFrame.h"
-#include "EditorState.h"
-#include "SettingsStore.h"
-#include "FrameGlobals.h"
-#include "StatusBar.h"
-#include "Toolbar.h"
-#include "quillet_ids.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
+#include "editor/app/EditorState.h"
+#include "editor/support/SettingsStore.h"
+#include "tests/support/Messages.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/Toolbar.h"
+#include "resources/quillet_ids.h"
+#include "editor/support/SettingsStore.h"
+#include "tests/support/Messages.h"
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -88,20 +95,67 @@ TEST_F(ToolbarTest, StripBackgroundIsMaskedToTheButtonFace) {
   ReleaseDC(nullptr, screen);
 }
 
-TEST_F(ToolbarTest, CreationStoresStandardAndRestoresCustom) {
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Standard"), EncodeToolbarLayout(StandardToolbarLayout()));
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "<missing>");
+// The stored layouts' key, as the control's own save and restore keeps them.
+std::string LayoutKey() { return GetSettingsRoot() + "\\" + kToolbarLayoutSection; }
 
-  WriteSettingString(kToolbarLayoutSection, "Custom", "399,0,101,341");
-  RecreateBars();
-  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{399, 0, 101, 341}));
-  // "Standard" is always the built-in layout, whatever the user made of the toolbar.
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Standard"), EncodeToolbarLayout(StandardToolbarLayout()));
+// The type of a stored layout value, 0 when there is none.
+DWORD StoredType(const char* name) {
+  DWORD type = 0;
+  if (RegGetValueA(HKEY_CURRENT_USER, LayoutKey().c_str(), name, RRF_RT_ANY, &type, nullptr, nullptr) != ERROR_SUCCESS)
+    return 0;
+  return type;
 }
 
-TEST_F(ToolbarTest, DamagedCustomLayoutLeavesTheStandardOne) {
-  WriteSettingString(kToolbarLayoutSection, "Custom", "101,banana");
+void StoreBinary(const char* name, const std::vector<DWORD>& data) {
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, LayoutKey().c_str(), name, REG_BINARY, data.data(),
+                            static_cast<DWORD>(data.size() * sizeof(DWORD))),
+            ERROR_SUCCESS);
+}
+
+TEST_F(ToolbarTest, LayoutsAreKeptByTheControlsOwnSaveAndRestore) {
+  EXPECT_EQ(StoredType(kStandardLayoutName), static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(StoredType(kCustomLayoutName), 0u);  // a missing "Custom" leaves the standard layout
+  ApplyToolbarLayout({ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW, ID_EDIT_INSERT_DATE});
+  SaveToolbarLayout(kCustomLayoutName);  // as at shutdown
+  EXPECT_EQ(StoredType(kCustomLayoutName), static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(saveSettingsCalls, 0);
+  RecreateBars();  // a restart
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW, ID_EDIT_INSERT_DATE}));
+  EXPECT_EQ(saveSettingsCalls, 0);  // restoring is no customisation
+  EXPECT_EQ(StatusPartText(0), "Ready ...");
+}
+
+TEST_F(ToolbarTest, ALayoutStoredByAnyToolbarInTheControlsFormatIsRestored) {
+  // A plain toolbar, none of the program's code, stores its buttons under "Custom".
+  HWND plain = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | CCS_NORESIZE, 0, 0, 10, 10, frameWindow,
+                               nullptr, instanceHandle, nullptr);
+  ASSERT_NE(plain, nullptr);
+  SendMessageA(plain, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  TBBUTTON buttons[] = {{0, ID_FILE_SAVE_ALL, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
+                        {0, 0, 0, BTNS_SEP, {}, 0, -1},
+                        {0, ID_EDIT_SORT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1}};
+  SendMessageA(plain, TB_ADDBUTTONSA, 3, reinterpret_cast<LPARAM>(buttons));
+  const std::string key = LayoutKey();
+  TBSAVEPARAMSA params{HKEY_CURRENT_USER, key.c_str(), kCustomLayoutName};
+  ASSERT_TRUE(SendMessageA(plain, TB_SAVERESTOREA, TRUE, reinterpret_cast<LPARAM>(&params)));
+  DestroyWindow(plain);
+
   RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{ID_FILE_SAVE_ALL, 0, ID_EDIT_SORT}));
+  // Its buttons carry the table's pictures.
+  TBBUTTON sort{};
+  ASSERT_TRUE(SendMessageA(toolbarWindow, TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&sort)));
+  EXPECT_EQ(sort.iBitmap, TOOLBAR_IMAGE_SORT);
+}
+
+TEST_F(ToolbarTest, AStoredValueThatIsNoLayoutOfThisToolbarLeavesItAsItWas) {
+  StoreBinary(kCustomLayoutName, {ID_FILE_NEW, 12345, ID_FILE_NEW});
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+  // Reset stands in the built-in layout even when the stored standard one is damaged.
+  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 1, 0);
+  StoreBinary(kStandardLayoutName, {54321});
+  SendToolbarNotify(TBN_RESET);
   EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
 }
 
@@ -114,13 +168,10 @@ TEST_F(ToolbarTest, CustomisedLayoutSurvivesRestartAndResetBringsBackTheStandard
   TBBUTTON topmost{TOOLBAR_IMAGE_TOPMOST, ID_VIEW_ALWAYS_ON_TOP, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
   SendMessageA(toolbarWindow, TB_INSERTBUTTONA, 0, reinterpret_cast<LPARAM>(&topmost));
   const ToolbarLayout customised = GetToolbarLayout();
-  ASSERT_EQ(customised.size(), kStandardToolbarEntryCount - 1);
   ASSERT_EQ(customised.front(), ID_VIEW_ALWAYS_ON_TOP);
 
   SendToolbarNotify(TBN_ENDADJUST);
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), EncodeToolbarLayout(customised));
   EXPECT_EQ(saveSettingsCalls, 1);
-
   RecreateBars();  // a restart
   EXPECT_EQ(GetToolbarLayout(), customised);
 
@@ -130,20 +181,6 @@ TEST_F(ToolbarTest, CustomisedLayoutSurvivesRestartAndResetBringsBackTheStandard
   RecreateBars();
   EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
   EXPECT_EQ(saveSettingsCalls, 2);
-}
-
-TEST_F(ToolbarTest, ResetWorksEvenWhenTheStoredStandardIsDamaged) {
-  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 1, 0);
-  WriteSettingString(kToolbarLayoutSection, "Standard", "garbage");
-  SendToolbarNotify(TBN_RESET);
-  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
-}
-
-TEST_F(ToolbarTest, SaveLayoutAtShutdownWritesCustom) {
-  ApplyToolbarLayout({101, 0, 102});
-  SaveToolbarLayout("Custom");
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "101,0,102");
-  EXPECT_EQ(saveSettingsCalls, 0);
 }
 
 TEST_F(ToolbarTest, BeginningCustomisationShowsTheCustomizeHint) {
@@ -269,7 +306,7 @@ TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
   EXPECT_EQ(client.top, bar.bottom - bar.top);
 
   ToggleToolbar();
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(editorState.ToolBar, 0);
   EXPECT_FALSE(IsWindowVisible(toolbarWindow));
   GetWindowRect(mdiClient, &client);
@@ -277,7 +314,7 @@ TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
   EXPECT_EQ(client.top, 0);
 
   ToggleToolbar();
-  PumpMessages();
+  testsupport::PumpMessages();
   EXPECT_EQ(editorState.ToolBar, 1);
   EXPECT_TRUE(IsWindowVisible(toolbarWindow));
   GetWindowRect(mdiClient, &client);
@@ -322,9 +359,10 @@ TEST_F(ToolbarTest, RealCustomisationDialogReportsBeginAndEnd) {
   UnhookWindowsHookEx(closeHook);
   closeHook = nullptr;
   // The dialog asked for the entries, and its end stored the layout and the settings.
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "101,0,102");
-  EXPECT_EQ(saveSettingsCalls, 1);
   EXPECT_EQ(StatusPartText(0), "Add, remove and arrange the toolbar buttons");
+  EXPECT_EQ(saveSettingsCalls, 1);
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{ID_FILE_NEW, 0, ID_FILE_OPEN}));
 }
 
 }  // namespace

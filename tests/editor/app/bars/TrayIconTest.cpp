@@ -6,12 +6,16 @@
 
 #include <cstring>
 
-#include "BarsTestFrame.h"
-#include "EditorState.h"
-#include "FrameGlobals.h"
-#include "MessageBoxes.h"
-#include "TrayIcon.h"
-#include "quillet_ids.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/support/MessageBoxes.h"
+#include "editor/app/TrayIcon.h"
+#include "resources/quillet_ids.h"
+#include "tests/support/Messages.h"
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -91,7 +95,7 @@ TEST_F(TrayIconTest, MinimisingWithTaskTrayHidesTheFrameAndAClickBringsItBack) {
   SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
   EXPECT_TRUE(IsWindowVisible(frameWindow));
   EXPECT_FALSE(IsIconic(frameWindow));
-  PumpMessages();
+  testsupport::PumpMessages();
   // The frame is laid out again on its way back.
   RECT client{};
   GetClientRect(frameWindow, &client);
