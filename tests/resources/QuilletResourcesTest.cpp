@@ -192,59 +192,6 @@ TEST(QuilletPictures, IconsAndBitmapsAtTheirSizes) {
   }
 }
 
-const BITMAPINFOHEADER* BitmapHeader(UINT id) {
-  HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-  if (!found) return nullptr;
-  return static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module(), found)));
-}
-
-// Index of the strip's pixel at (x, y), y counted from the top.
-int StripIndex(const BITMAPINFOHEADER* header, int x, int y) {
-  const BYTE* bits = reinterpret_cast<const BYTE*>(header) + header->biSize + header->biClrUsed * 4;
-  int stride = (header->biWidth + 3) / 4 * 4;
-  return bits[(header->biHeight - 1 - y) * stride + x];
-}
-
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  COLORREF c = GetPixel(dc, x, y);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return c;
-}
-
-TEST(QuilletPictures, ToolbarBackgroundBecomesTheButtonFace) {
-  const BITMAPINFOHEADER* header = BitmapHeader(IDB_TOOLBAR);
-  ASSERT_NE(header, nullptr);
-  int bx = -1, by = -1;  // a background pixel and a glyph pixel
-  int gx = -1, gy = -1;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      if (StripIndex(header, x, y) == 0 && bx < 0) bx = x, by = y;
-      if (StripIndex(header, x, y) != 0 && gx < 0) gx = x, gy = y;
-    }
-  }
-  ASSERT_GE(bx, 0);
-  ASSERT_GE(gx, 0);
-
-  const RGBQUAD* table = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(header) + header->biSize);
-  const RGBQUAD& glyph = table[StripIndex(header, gx, gy)];
-
-  // the toolbar's own loading (TB_ADDBITMAP with a resource id) maps the strip this way
-  HBITMAP mapped = CreateMappedBitmap(Module(), IDB_TOOLBAR, 0, nullptr, 0);
-  ASSERT_NE(mapped, nullptr);
-  EXPECT_EQ(PixelOf(mapped, bx, by), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(PixelOf(mapped, gx, gy), RGB(glyph.rgbRed, glyph.rgbGreen, glyph.rgbBlue));
-  DeleteObject(mapped);
-
-  HBITMAP loaded = static_cast<HBITMAP>(
-      LoadImageA(Module(), MAKEINTRESOURCEA(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS | LR_CREATEDIBSECTION));
-  ASSERT_NE(loaded, nullptr);
-  EXPECT_EQ(PixelOf(loaded, bx, by), GetSysColor(COLOR_3DFACE));
-  DeleteObject(loaded);
-}
-
 // Caption and control ids of a dialog resource (classic template).
 struct DialogInfo {
   std::string caption;

