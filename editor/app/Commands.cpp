@@ -6,17 +6,17 @@
 #include <richedit.h>
 #include <shellapi.h>
 
-#include "editor/app/core/CommandState.h"
 #include "editor/app/DocumentSlots.h"
 #include "editor/app/EditorState.h"
-#include "editor/support/EditorSupport.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
-#include "editor/app/core/FrameRules.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/Toolbar.h"
 #include "editor/app/TrayIcon.h"
+#include "editor/app/core/CommandState.h"
+#include "editor/app/core/FrameRules.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

@@ -5,12 +5,12 @@
 
 #include <iterator>
 
-#include "editor/support/EditorSupport.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TrayIcon.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

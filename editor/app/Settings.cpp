@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "editor/app/EditorState.h"
-#include "editor/support/EditorSupport.h"
 #include "editor/app/FrameGlobals.h"
-#include "editor/app/core/SettingsRules.h"
 #include "editor/app/StatusBar.h"
+#include "editor/app/core/SettingsRules.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

@@ -2,9 +2,9 @@
 
 #include "common/win32/Handles.h"
 
-#include "editor/support/EditorSupport.h"
-#include "editor/app/FrameGlobals.h"
 #include "editor/app/Frame.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

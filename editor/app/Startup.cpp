@@ -3,15 +3,15 @@
 
 #include <commctrl.h>
 
+#include "common/win32/Handles.h"
 #include "editor/app/DocumentSlots.h"
 #include "editor/app/EditorState.h"
-#include "editor/support/EditorSupport.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
-#include "common/win32/Handles.h"
-#include "editor/app/core/SettingsRules.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
+#include "editor/app/core/SettingsRules.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

@@ -9,8 +9,8 @@
 #include <cstdio>
 
 #include "editor/app/EditorState.h"
-#include "editor/support/EditorSupport.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

@@ -6,8 +6,8 @@
 
 #include "common/win32/Handles.h"
 #include "editor/app/EditorState.h"
-#include "editor/support/EditorSupport.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
 namespace editor {

@@ -11,10 +11,10 @@
 #include "editor/support/FileWriter.h"
 #include "editor/support/FontSettings.h"
 #include "editor/support/MessageBoxes.h"
-#include "editor/support/core/MessageTable.h"
 #include "editor/support/SettingsStore.h"
 #include "editor/support/Strings.h"
 #include "editor/support/WindowPlacement.h"
+#include "editor/support/core/MessageTable.h"
 
 namespace support {
 

@@ -1,8 +1,8 @@
 #include "editor/support/FileWriter.h"
 
+#include "common/win32/Handles.h"
 #include "editor/support/MessageBoxes.h"
 #include "editor/support/core/MessageTable.h"
-#include "common/win32/Handles.h"
 
 namespace support {
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "editor/support/DialogTemplate.h"
+#include "editor/support/Strings.h"
 #include "editor/support/core/MessageBoxRules.h"
 #include "editor/support/core/SafeFormat.h"
-#include "editor/support/Strings.h"
 
 namespace support {
 

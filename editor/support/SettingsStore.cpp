@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "common/win32/Handles.h"
 #include "editor/support/core/SafeFormat.h"
 #include "editor/support/core/StoredValue.h"
-#include "common/win32/Handles.h"
 
 namespace support {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "common/win32/Handles.h"
 #include "editor/support/MessageBoxes.h"
 #include "editor/support/core/MessageTable.h"
-#include "common/win32/Handles.h"
 
 namespace support {
 

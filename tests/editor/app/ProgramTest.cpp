@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "tests/editor/app/AppTestSupport.h"
 #include "editor/app/Frame.h"
 #include "editor/app/Startup.h"
+#include "tests/editor/app/AppTestSupport.h"
 
 using namespace editor;
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/editor/app/AppTestSupport.h"
 #include "editor/app/EditorState.h"
 #include "editor/support/EditorSupport.h"
+#include "tests/editor/app/AppTestSupport.h"
 
 using namespace editor;
 using namespace support;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/editor/support/BoxRecorder.h"
 #include "editor/support/DialogTemplate.h"
+#include "tests/editor/support/BoxRecorder.h"
 
 using namespace support;
 

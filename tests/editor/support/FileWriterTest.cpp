@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "tests/editor/support/BoxRecorder.h"
 #include "editor/support/FileWriter.h"
+#include "tests/editor/support/BoxRecorder.h"
 
 using namespace support;
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "editor/support/FontSettings.h"
-#include "tests/editor/support/RegistryTestRoot.h"
 #include "editor/support/SettingsStore.h"
+#include "tests/editor/support/RegistryTestRoot.h"
 
 using namespace support;
 

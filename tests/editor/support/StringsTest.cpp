@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tests/editor/support/BoxRecorder.h"
 #include "editor/support/Strings.h"
+#include "tests/editor/support/BoxRecorder.h"
 
 using namespace support;
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "tests/editor/support/RegistryTestRoot.h"
 #include "editor/support/WindowPlacement.h"
+#include "tests/editor/support/RegistryTestRoot.h"
 
 using namespace support;
 

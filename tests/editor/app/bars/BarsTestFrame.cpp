@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "editor/app/EditorState.h"
-#include "editor/support/EditorSupport.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/Toolbar.h"
+#include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 #include "tests/editor/app/EditorStateGuard.h"
 #include "tests/editor/support/BoxRecorder.h"

@@ -6,12 +6,12 @@
 
 #include <cstring>
 
-#include "tests/editor/app/bars/BarsTestFrame.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
-#include "editor/support/MessageBoxes.h"
 #include "editor/app/TrayIcon.h"
+#include "editor/support/MessageBoxes.h"
 #include "resources/quillet_ids.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
 #include "tests/support/Messages.h"
 
 using namespace editor;
