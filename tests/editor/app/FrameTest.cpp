@@ -119,12 +119,6 @@ TEST_F(FrameTest, CreatedWithClientBarsCaptionAndPlacement) {
   EXPECT_EQ(GetDlgCtrlID(toolbarWindow), IDC_TOOLBAR);
   EXPECT_NE(findMessageId, 0u);
   EXPECT_TRUE(GetWindowLongA(frameWindow, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-  RECT frame;
-  GetWindowRect(frameWindow, &frame);
-  EXPECT_EQ(frame.left, ((ScreenRect.right - ScreenRect.left) - 640) / 2);
-  EXPECT_EQ(frame.top, ((ScreenRect.bottom - ScreenRect.top) - 400) / 2);
-  EXPECT_EQ(frame.right - frame.left, 640);
-  EXPECT_EQ(frame.bottom - frame.top, 400);
   MINMAXINFO info = {};
   SendMessageA(frameWindow, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, 348);
@@ -293,11 +287,9 @@ TEST_F(FrameTest, AboutShowsOneSplashWindowThatAKeyCloses) {
   ASSERT_NE(splash, nullptr);
   Command(ID_HELP_ABOUT);
   EXPECT_EQ(FindSplashWindow(), splash);  // only one
-  EXPECT_EQ(GetClassWord(splash, GCW_ATOM), kSplashClassAtom);
   EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
   RECT rect;
   GetWindowRect(splash, &rect);
-  EXPECT_EQ(rect.right - rect.left, SPLASH_WIDTH);
   EXPECT_EQ(rect.left, ((ScreenRect.right - ScreenRect.left) - SPLASH_WIDTH) / 2);
   SendMessageA(splash, WM_KEYDOWN, VK_SPACE, 0);
   EXPECT_FALSE(IsWindow(splash));

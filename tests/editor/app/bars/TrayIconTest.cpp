@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "common/win32/Handles.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/TrayIcon.h"
@@ -127,38 +128,21 @@ TEST_F(TrayIconTest, ShownFromTheIconTheFrameTakesTheTopMostOption) {
   EXPECT_TRUE(IsTopmost(frameWindow));
 }
 
-// Stand-ins for the error-code window and the character chart, of their classes.
-class ReferenceWindows {
- public:
-  ReferenceWindows() {
-    for (const char* name : {"MSErrorsClass", "TableWindowClass"}) {
-      WNDCLASSA windowClass{};
-      windowClass.lpfnWndProc = DefWindowProcA;
-      windowClass.hInstance = instanceHandle;
-      windowClass.lpszClassName = name;
-      RegisterClassA(&windowClass);
-    }
-    errors_ = CreateWindowExA(0, "MSErrorsClass", "errors", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, instanceHandle,
-                              nullptr);
-    chart_ = CreateWindowExA(0, "TableWindowClass", "chart", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                             instanceHandle, nullptr);
-  }
-  ~ReferenceWindows() {
-    DestroyWindow(errors_);
-    DestroyWindow(chart_);
-  }
-  HWND errors() const { return errors_; }
-  HWND chart() const { return chart_; }
-
- private:
-  HWND errors_;
-  HWND chart_;
-};
+// A stand-in for the error-code window or the character chart, of its class.
+win32::UniqueWindow ReferenceWindow(const char* className) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = instanceHandle;
+  windowClass.lpszClassName = className;
+  RegisterClassA(&windowClass);
+  return win32::UniqueWindow(
+      CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, instanceHandle, nullptr));
+}
 
 TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWindows) {
-  ReferenceWindows windows;
-  ASSERT_NE(windows.errors(), nullptr);
-  ASSERT_NE(windows.chart(), nullptr);
+  const win32::UniqueWindow errors = ReferenceWindow("MSErrorsClass");
+  const win32::UniqueWindow chart = ReferenceWindow("TableWindowClass");
+  ASSERT_TRUE(errors && chart);
   editorState.errorsPlacement.show = 0;
   editorState.asciiPlacement.show = 0;
 
@@ -167,8 +151,8 @@ TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWind
   EXPECT_TRUE(IsTopmost(frameWindow));
   EXPECT_EQ(editorState.errorsPlacement.show, 1);
   EXPECT_EQ(editorState.asciiPlacement.show, 1);
-  EXPECT_TRUE(IsTopmost(windows.errors()));
-  EXPECT_TRUE(IsTopmost(windows.chart()));
+  EXPECT_TRUE(IsTopmost(errors.get()));
+  EXPECT_TRUE(IsTopmost(chart.get()));
   // The rest of the records stays as it was.
   EXPECT_EQ(editorState.errorsPlacement.width, PlacementRecord().width);
 
@@ -177,8 +161,8 @@ TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWind
   EXPECT_FALSE(IsTopmost(frameWindow));
   EXPECT_EQ(editorState.errorsPlacement.show, 0);
   EXPECT_EQ(editorState.asciiPlacement.show, 0);
-  EXPECT_FALSE(IsTopmost(windows.errors()));
-  EXPECT_FALSE(IsTopmost(windows.chart()));
+  EXPECT_FALSE(IsTopmost(errors.get()));
+  EXPECT_FALSE(IsTopmost(chart.get()));
 }
 
 }  // namespace
