@@ -280,6 +280,22 @@
 // Texts 60000 to 60107 come from the message table built into the program, not from here.
 #define MESSAGE_TABLE_FIRST         60000
 #define MESSAGE_TABLE_LAST          60107
+#define MSG_READY                   60000   // "Ready ..."
+#define MSG_ACCELERATORS_FAILED     60002
+#define MSG_CLASS_FAILED            60003
+#define MSG_WINDOW_FAILED           60004
+#define MSG_CHILD_WINDOW_FAILED     60005
+#define MSG_CANNOT_ALLOCATE         60008
+#define MSG_FILE_IO_TITLE           60020   // "File I/O Error"
+#define MSG_FILE_NOT_FOUND          60021
+#define MSG_FILE_CREATE_FAILED      60026
+#define MSG_FILE_WRITE_FAILED       60037
+#define MSG_FILE_FLUSH_FAILED       60040
+#define MSG_FILE_SET_EOF_FAILED     60041
+#define MSG_FILE_CLOSE_FAILED       60042
+#define MSG_OPTIONS_SAVED           60066
+#define MSG_LIBRARY_FAILED          60101
+#define MSG_HELP_TOPIC_MISSING      60104
 #define LAST_STRING_RESOURCE_ID     IDS_INVALID_HELP_ITEM
 
 // Dialog resources

@@ -1,13 +1,16 @@
 // The two brushes of the frame, kept for the whole run.
 #include <windows.h>
 
-#include "Frame.h"
+#include "common/win32/Handles.h"
+#include "editor/app/Frame.h"
+
+namespace editor {
 
 namespace {
 
 struct FrameBrushes {
-  HBRUSH buttonFace = nullptr;
-  HBRUSH window = nullptr;
+  win32::UniqueBrush buttonFace;
+  win32::UniqueBrush window;
 };
 
 FrameBrushes& Brushes() {
@@ -18,21 +21,18 @@ FrameBrushes& Brushes() {
 }  // namespace
 
 void CreateFrameBrushes() {
-  DeleteFrameBrushes();
-  Brushes().buttonFace = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  Brushes().window = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+  Brushes().buttonFace.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  Brushes().window.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
 }
 
-void RecreateWindowBrush() {
-  if (Brushes().window) DeleteObject(Brushes().window);
-  Brushes().window = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-}
+void RecreateWindowBrush() { Brushes().window.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW))); }
 
 void DeleteFrameBrushes() {
-  if (Brushes().buttonFace) DeleteObject(Brushes().buttonFace);
-  if (Brushes().window) DeleteObject(Brushes().window);
-  Brushes() = FrameBrushes();
+  Brushes().buttonFace.reset();
+  Brushes().window.reset();
 }
 
-HBRUSH GetButtonFaceBrush() { return Brushes().buttonFace; }
-HBRUSH GetWindowBrush() { return Brushes().window; }
+HBRUSH GetButtonFaceBrush() { return Brushes().buttonFace.get(); }
+HBRUSH GetWindowBrush() { return Brushes().window.get(); }
+
+}  // namespace editor

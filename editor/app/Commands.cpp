@@ -6,18 +6,22 @@
 #include <richedit.h>
 #include <shellapi.h>
 
-#include "CommandState.h"
-#include "DocumentSlots.h"
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "Frame.h"
-#include "FrameGlobals.h"
-#include "FrameRules.h"
-#include "Splash.h"
-#include "StatusBar.h"
-#include "Toolbar.h"
-#include "TrayIcon.h"
-#include "quillet_ids.h"
+#include "editor/app/DocumentSlots.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/Frame.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/Splash.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/Toolbar.h"
+#include "editor/app/TrayIcon.h"
+#include "editor/app/core/CommandState.h"
+#include "editor/app/core/FrameRules.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
@@ -174,14 +178,14 @@ void ShowHelp(unsigned item) {
   switch (item) {
     case ID_HELP_CONTENTS:
       if (!HelpFileExists()) {
-        ErrorBox(60021, helpPath);
+        ErrorBox(MSG_FILE_NOT_FOUND, helpPath);
         return;
       }
       WinHelpA(frameWindow, helpPath, HELP_FINDER, 0);
       break;
     case ID_HELP_SEARCH:
       if (!HelpFileExists()) {
-        ErrorBox(60021, helpPath);
+        ErrorBox(MSG_FILE_NOT_FOUND, helpPath);
         return;
       }
       WinHelpA(frameWindow, helpPath, HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(""));
@@ -198,7 +202,7 @@ void ShowHelp(unsigned item) {
 void ShowHelpTopic(unsigned topic) {
   if (!HelpFileExists() || !WinHelpA(frameWindow, helpPath, HELP_CONTEXT, topic)) {
     const int code = HelpFileExists() ? static_cast<int>(GetLastError()) : ERROR_FILE_NOT_FOUND;
-    InfoBox(frameWindow, IDS_PROGRAM_NAME, 60104, topic, code);
+    InfoBox(frameWindow, IDS_PROGRAM_NAME, MSG_HELP_TOPIC_MISSING, topic, code);
   }
 }
 
@@ -210,3 +214,5 @@ bool ShowClipboardViewer() {
   else ErrorBox(IDS_CLIPBOARD_VIEWER_FAILED, static_cast<int>(result));
   return false;
 }
+
+}  // namespace editor

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+namespace editor {
+
 enum DocumentSlot : int {
   kSlotEdit = 0,       // the rich edit control
   kSlotModified = 4,   // the text differs from the file
@@ -27,3 +29,5 @@ inline void SetDocumentEdit(HWND document, HWND edit) {
 bool RegisterDocumentClass(HINSTANCE instance);
 // A document window as a client-window child; its title is its name. Null when it fails.
 HWND CreateDocumentWindow(const char* title);
+
+}  // namespace editor

@@ -4,11 +4,14 @@
 
 #include <richedit.h>
 
-#include "DocumentSlots.h"
-#include "EditorState.h"
-#include "Frame.h"
-#include "FrameGlobals.h"
-#include "quillet_ids.h"
+#include "editor/app/DocumentSlots.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/Frame.h"
+#include "editor/app/FrameGlobals.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
 
 namespace {
 
@@ -20,7 +23,7 @@ LRESULT MsgCreate(HWND document) {
                               instanceHandle, nullptr);
   if (!edit) return -1;
   SetDocumentEdit(document, edit);
-  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(displayFont ? displayFont : GetStockObject(ANSI_VAR_FONT)),
+  SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(displayFont ? displayFont.get() : GetStockObject(ANSI_VAR_FONT)),
                FALSE);
   return 0;
 }
@@ -103,3 +106,5 @@ HWND CreateDocumentWindow(const char* title) {
   create.style = editorState.openMaximised ? WS_MAXIMIZE : 0;
   return reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
 }
+
+}  // namespace editor

@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
-#include "EditorStateRecord.h"
+#include "editor/app/core/EditorStateRecord.h"
+
+namespace editor {
 
 extern EditorState editorState;
 
@@ -38,3 +40,5 @@ enum OptionsPage : int {
   kVersionPage = 8,
   kOptionsPageCount = 9,
 };
+
+}  // namespace editor

@@ -5,7 +5,7 @@
 //   documents      numeric class 1000, DocumentWindowProc (DocumentWindow.cpp)
 //   splash/About   numeric class 500, SplashWindowProc (Splash.cpp)
 //   options sheet  modal property sheet (OptionsSheet.cpp)
-#include "Frame.h"
+#include "editor/app/Frame.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -13,21 +13,33 @@
 #include <cstring>
 #include <vector>
 
-#include "CommandLine.h"
-#include "DocumentSlots.h"
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "FrameRules.h"
-#include "Splash.h"
-#include "StatusBar.h"
-#include "Toolbar.h"
-#include "TrayIcon.h"
-#include "quillet_ids.h"
+#include "editor/app/DocumentSlots.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/Splash.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/Toolbar.h"
+#include "editor/app/TrayIcon.h"
+#include "editor/app/core/CommandLine.h"
+#include "editor/app/core/FrameRules.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
 DocumentServices documentServices;
+
+// Whether the frame's closing steps (FinishShutDown) have run: they run once per frame, whichever
+// way it ends (Exit or the close box, the end of the session, DestroyWindow from outside).
+bool shutDownFinished = false;
+
+// The text SendOpenRequest is handing to the frame right now; the pointer form of the open
+// request is honoured for this text only.
+const char* ownOpenRequest = nullptr;
 
 // The document windows of the client window, in z-order (icon titles are not among them).
 std::vector<HWND> DocumentWindows() {
@@ -61,13 +73,18 @@ bool SettleDocument(HWND document) {
   }
 }
 
-enum class CloseMode { Ask, Silently };
+enum class CloseMode {
+  Ask,            // each modified document is asked about; Cancel stops and keeps the rest
+  AskUnstoppable, // each is asked about, but they all go (the frame is being destroyed)
+  Silently,       // the questions were answered before (the end of the session)
+};
 
-// Closes every document, asking first unless told not to; stops at a cancelled question.
+// Closes every document as the mode says; false when a question was cancelled.
 bool CloseAllDocuments(CloseMode mode) {
   bulkOperation = true;
   for (HWND document : DocumentWindows()) {
     if (!IsWindow(document)) continue;
+    if (mode == CloseMode::AskUnstoppable) SettleDocument(document);
     if (mode == CloseMode::Ask && !SettleDocument(document)) {
       bulkOperation = false;
       UpdateCommandState();
@@ -81,8 +98,10 @@ bool CloseAllDocuments(CloseMode mode) {
 }
 
 // Steps after the documents are gone: placement, toolbar layout, splash, tray, tool windows,
-// and the quit message.
+// and the quit message. Once per frame.
 void FinishShutDown() {
+  if (shutDownFinished) return;
+  shutDownFinished = true;
   if (frameWindow) StoreWindowPosition(frameWindow, &editorState.windowPlacement);
   if (toolbarWindow) SaveToolbarLayout("Custom");
   CloseSplashWindow();
@@ -132,13 +151,13 @@ void OpenAtStartUp() {
 // The creation parameter is editorState itself, which the frame reads directly.
 LRESULT MsgCreate(HWND frame) {
   frameWindow = frame;
+  shutDownFinished = false;
   SetWindowTextById(frame, IDS_PROGRAM_NAME);
   if (!CreateToolbarWindow(frame)) {
     ShutDown();
     return -1;
   }
-  if (displayFont) DeleteObject(displayFont);
-  displayFont = CreateFontIndirectA(&DisplayFontRecord());
+  displayFont.reset(CreateFontIndirectA(&DisplayFontRecord()));
 
   CLIENTCREATESTRUCT client = {};
   client.hWindowMenu = GetSubMenu(GetMenu(frame), WINDOWS_MENU_INDEX);
@@ -147,12 +166,12 @@ LRESULT MsgCreate(HWND frame) {
                               WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, frame,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MDI_CLIENT)), instanceHandle, &client);
   if (!mdiClient) {
-    InfoBox(frame, IDS_PROGRAM_NAME, 60005, IDC_MDI_CLIENT, static_cast<int>(GetLastError()));
+    InfoBox(frame, IDS_PROGRAM_NAME, MSG_CHILD_WINDOW_FAILED, IDC_MDI_CLIENT, static_cast<int>(GetLastError()));
     ShutDown();
     return -1;
   }
   if (!CreateStatusBar(frame)) {
-    InfoBox(frame, IDS_PROGRAM_NAME, 60005, IDC_STATUS_BAR, static_cast<int>(GetLastError()));
+    InfoBox(frame, IDS_PROGRAM_NAME, MSG_CHILD_WINDOW_FAILED, IDC_STATUS_BAR, static_cast<int>(GetLastError()));
     ShutDown();
     return -1;
   }
@@ -190,8 +209,11 @@ void MsgClose(HWND frame) {
   if (ShutDown()) DestroyWindow(frame);
 }
 
+// Normally ShutDown has run (close, end of session). A frame destroyed from outside cannot be
+// kept, but each modified document is still asked about before it goes.
 void MsgDestroy() {
-  // A destroyed frame cannot be kept: whatever is left goes without questions.
+  if (shutDownFinished) return;
+  CloseAllDocuments(CloseMode::AskUnstoppable);
   FinishShutDown();
 }
 
@@ -251,6 +273,16 @@ bool MsgCopyData(const COPYDATASTRUCT* data) {
   return true;
 }
 
+// The pointer form of the open request: only the text SendOpenRequest hands over from this
+// thread. A pointer posted or sent from anywhere else is never read (another program's address
+// means nothing here); other processes hand their text over with WM_COPYDATA.
+void MsgOpenRequest(LPARAM lParam) {
+  const char* text = reinterpret_cast<const char*>(lParam);
+  if (!text || text != ownOpenRequest || InSendMessageEx(nullptr) != ISMEX_NOSEND) return;
+  ownOpenRequest = nullptr;
+  OpenDroppedFile(text);
+}
+
 LRESULT HandleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
   if (findMessageId != 0 && message == findMessageId) {
     if (documentServices.findNotification) documentServices.findNotification(lParam);
@@ -308,8 +340,7 @@ LRESULT HandleFrameMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     case kTrayCallbackMessage:
       return HandleTrayCallback(wParam, lParam);
     case kOpenRequestMessage:
-      // In-process form of the hand-over: lParam is the text. Other processes use WM_COPYDATA.
-      if (lParam) OpenDroppedFile(reinterpret_cast<const char*>(lParam));
+      MsgOpenRequest(lParam);
       return 0;
     default:
       break;
@@ -350,7 +381,7 @@ HWND CreateFrameWindow(int show) {
                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, at.left, at.top, at.width, at.height, nullptr,
                                nullptr, instanceHandle, &editorState);
   if (!frame) {
-    ErrorBox(60004, "Quillet", static_cast<int>(GetLastError()));
+    ErrorBox(MSG_WINDOW_FAILED, "Quillet", static_cast<int>(GetLastError()));
     frameWindow = nullptr;
     return nullptr;
   }
@@ -384,5 +415,14 @@ void OpenDroppedFile(const char* name) {
   if (documentServices.openFile) documentServices.openFile(path.c_str());
 }
 
+void SendOpenRequest(HWND frame, const char* text) {
+  if (!frame || !text) return;
+  ownOpenRequest = text;
+  SendMessageA(frame, kOpenRequestMessage, 0, reinterpret_cast<LPARAM>(text));
+  ownOpenRequest = nullptr;
+}
+
 void SetDocumentServices(const DocumentServices& services) { documentServices = services; }
 const DocumentServices& GetDocumentServices() { return documentServices; }
+
+}  // namespace editor

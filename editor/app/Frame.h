@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace editor {
+
 // Class name of the frame; also how a second instance finds the first.
 constexpr const char* kFrameClassName = "QuilletAppClass";
 // Numeric class identifiers of the splash window and the document windows.
@@ -40,6 +42,11 @@ void RouteCommand(HWND frame, WPARAM wParam, LPARAM lParam);
 // Opens a file the way a dropped file is opened: brought to the front when already open.
 void OpenDroppedFile(const char* name);
 
+// The open request (0x812C) in its in-thread form: the frame, which must belong to this thread,
+// opens `text` as a dropped file name. Another process hands its text over with WM_COPYDATA
+// tagged with the same number (HandOverToRunningInstance).
+void SendOpenRequest(HWND frame, const char* text);
+
 // Work that later parts of the editor own, plugged in by them. An empty function means the
 // command does nothing yet.
 struct DocumentServices {
@@ -71,3 +78,5 @@ void ShowHelpTopic(unsigned topic);
 
 // Show Clipboard: starts "CLIPBRD.EXE"; false after the failure's error box.
 bool ShowClipboardViewer();
+
+}  // namespace editor

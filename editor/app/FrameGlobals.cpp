@@ -1,4 +1,6 @@
-#include "FrameGlobals.h"
+#include "editor/app/FrameGlobals.h"
+
+namespace editor {
 
 HINSTANCE instanceHandle = nullptr;
 HWND frameWindow = nullptr;
@@ -11,7 +13,9 @@ HWND activeEdit = nullptr;
 HWND findDialog = nullptr;
 UINT findMessageId = 0;
 bool bulkOperation = false;
-HFONT displayFont = nullptr;
+win32::UniqueFont displayFont;
 char iniPath[256] = "";
 char helpPath[256] = "";
 char logPath[256] = "";
+
+}  // namespace editor

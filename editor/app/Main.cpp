@@ -1,8 +1,8 @@
 // Quillet's entry point; the run itself is RunQuillet (Startup.cpp).
 #include <windows.h>
 
-#include "Startup.h"
+#include "editor/app/Startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-  return RunQuillet(instance, commandLine, show);
+  return editor::RunQuillet(instance, commandLine, show);
 }

@@ -1,17 +1,21 @@
 // The options property sheet and its Editor page.
-#include "OptionsSheet.h"
+#include "editor/app/OptionsSheet.h"
 
 #include <commctrl.h>
 
 #include <iterator>
 
-#include "EditorSupport.h"
-#include "Frame.h"
-#include "FrameGlobals.h"
-#include "Splash.h"
-#include "StatusBar.h"
-#include "TrayIcon.h"
-#include "quillet_ids.h"
+#include "editor/app/Frame.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/Splash.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/TrayIcon.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
@@ -216,8 +220,9 @@ bool RunOptionsSheet(HWND owner, int startPage) {
     RemoveTrayIcon();
     if (editorState.TaskTray) AddTrayIcon();
   }
-  soundsOn = editorState.Sounds != 0;
   ApplyExplorerChoices(editorState);
   SaveSettings();
   return ltGrayChanged;
 }
+
+}  // namespace editor

@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "EditorState.h"
+#include "editor/app/EditorState.h"
+
+namespace editor {
 
 struct OptionsSheetSession;
 struct ResourcePageDefinition;
@@ -59,3 +61,5 @@ struct ResourcePageDefinition {
   unsigned activeHint;                          // status hint when the page becomes active (0: none)
 };
 bool BuildResourcePage(OptionsSheetSession& session, const ResourcePageDefinition& definition, PROPSHEETPAGEA& page);
+
+}  // namespace editor

@@ -5,12 +5,16 @@
 #include <cstring>
 #include <vector>
 
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "SettingsRules.h"
-#include "StatusBar.h"
-#include "quillet_ids.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/core/SettingsRules.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 EditorState editorState;
 
@@ -241,7 +245,6 @@ void LoadSettings() {
   LoadFontSettings(FontRecord::Printer, &printerFontRecord);
   LoadDialogPositions();
   PointPlacementReferences(editorState);
-  soundsOn = editorState.Sounds != 0;
 
   if (firstRun) {
     if (ScreenRect.right <= ScreenRect.left) ReadScreenRect();
@@ -269,5 +272,7 @@ void SaveSettings() {
   SaveFontSettings(FontRecord::Display, &displayFontRecord);
   SaveFontSettings(FontRecord::Printer, &printerFontRecord);
   SaveDialogPositions();
-  ShowStatus(60066);
+  ShowStatus(MSG_OPTIONS_SAVED);
 }
+
+}  // namespace editor

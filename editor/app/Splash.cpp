@@ -1,9 +1,15 @@
-#include "Splash.h"
+#include "editor/app/Splash.h"
 
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "Frame.h"
-#include "quillet_ids.h"
+#include "common/win32/Handles.h"
+
+#include "editor/app/Frame.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
@@ -11,19 +17,14 @@ namespace {
 constexpr LONG_PTR kAboutMode = 1;
 
 void MsgPaint(HWND splash) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(splash, &paint);
-  if (HBITMAP bitmap = static_cast<HBITMAP>(
-          LoadImageA(instanceHandle, MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))) {
-    if (HDC memory = CreateCompatibleDC(dc)) {
-      HGDIOBJ previous = SelectObject(memory, bitmap);
-      BitBlt(dc, 0, 0, SPLASH_WIDTH, SPLASH_HEIGHT, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, previous);
-      DeleteDC(memory);
-    }
-    DeleteObject(bitmap);
-  }
-  EndPaint(splash, &paint);
+  win32::PaintDc paint(splash);
+  win32::UniqueBitmap bitmap(static_cast<HBITMAP>(
+      LoadImageA(instanceHandle, MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  if (!bitmap) return;
+  win32::UniqueMemoryDc memory(CreateCompatibleDC(paint.get()));
+  if (!memory) return;
+  win32::SelectGuard select(memory.get(), bitmap.get());
+  BitBlt(paint.get(), 0, 0, SPLASH_WIDTH, SPLASH_HEIGHT, memory.get(), 0, 0, SRCCOPY);
 }
 
 void MsgCloseRequest(HWND splash) {
@@ -98,3 +99,5 @@ HWND ShowSplashWindow(SplashMode mode) {
 void CloseSplashWindow() {
   if (HWND splash = FindSplashWindow()) DestroyWindow(splash);
 }
+
+}  // namespace editor

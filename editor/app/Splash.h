@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace editor {
+
 enum class SplashMode { StartUp, About };
 
 // Registers the splash class (numeric 500, icon 1000, button-face background).
@@ -15,3 +17,5 @@ HWND ShowSplashWindow(SplashMode mode);
 HWND FindSplashWindow();
 // Closes the splash window when one is open.
 void CloseSplashWindow();
+
+}  // namespace editor

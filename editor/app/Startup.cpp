@@ -1,28 +1,34 @@
 // Start-up of Quillet, in order, and its message loop.
-#include "Startup.h"
+#include "editor/app/Startup.h"
 
 #include <commctrl.h>
 
+#include "common/win32/Handles.h"
+#include "editor/app/DocumentSlots.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/Frame.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/Splash.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/core/SettingsRules.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
 
-#include "DocumentSlots.h"
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "Frame.h"
-#include "FrameGlobals.h"
-#include "SettingsRules.h"
-#include "Splash.h"
-#include "StatusBar.h"
-#include "quillet_ids.h"
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
 constexpr const char* kRichEditLibrary = "RichEd32.dll";
 
 HWND CurrentFrame() { return frameWindow; }
+// The boxes beep by the option itself: there is no second copy of it to keep in step.
+bool SoundsOption() { return editorState.Sounds != 0; }
 
 bool RegisterChecked(bool registered, const char* diagnosticName) {
   if (registered) return true;
-  ErrorBox(60003, diagnosticName, static_cast<int>(GetLastError()));
+  ErrorBox(MSG_CLASS_FAILED, diagnosticName, static_cast<int>(GetLastError()));
   return false;
 }
 
@@ -40,27 +46,9 @@ bool RegisterToolWindowClass(HINSTANCE instance, const char* name, UINT style, i
   return RegisterClassA(&windowClass) != 0;
 }
 
-// An unloaded library when the wrapper goes.
-class LibraryHandle {
- public:
-  explicit LibraryHandle(HMODULE module) : module_(module) {}
-  LibraryHandle(const LibraryHandle&) = delete;
-  LibraryHandle& operator=(const LibraryHandle&) = delete;
-  ~LibraryHandle() {
-    if (module_) FreeLibrary(module_);
-  }
-  explicit operator bool() const { return module_ != nullptr; }
-
- private:
-  HMODULE module_;
-};
-
 void CleanUp() {
   DeleteFrameBrushes();
-  if (displayFont) {
-    DeleteObject(displayFont);
-    displayFont = nullptr;
-  }
+  displayFont.reset();
 }
 
 }  // namespace
@@ -104,6 +92,7 @@ void ConnectSupportLibrary() {
   hooks.beforeModal = CloseSplashWindow;
   hooks.frameWindow = CurrentFrame;
   hooks.statusHint = ShowStatusHint;
+  hooks.soundsOn = SoundsOption;
   SetMessageBoxHooks(hooks);
 }
 
@@ -146,7 +135,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   ConnectSupportLibrary();
   acceleratorTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
   if (!acceleratorTable) {
-    ErrorBox(60002, static_cast<int>(GetLastError()));
+    ErrorBox(MSG_ACCELERATORS_FAILED, static_cast<int>(GetLastError()));
     CleanUp();
     return 0;
   }
@@ -162,9 +151,9 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
     CleanUp();
     return 0;
   }
-  LibraryHandle richEdit(LoadLibraryA(kRichEditLibrary));
+  win32::UniqueLibrary richEdit(LoadLibraryA(kRichEditLibrary));
   if (!richEdit) {
-    ErrorBox(60101, kRichEditLibrary, static_cast<int>(GetLastError()));
+    ErrorBox(MSG_LIBRARY_FAILED, kRichEditLibrary, static_cast<int>(GetLastError()));
     CleanUp();
     return 0;
   }
@@ -181,3 +170,5 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   CleanUp();
   return exitCode;
 }
+
+}  // namespace editor

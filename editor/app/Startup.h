@@ -5,7 +5,9 @@
 
 #include <string>
 
-#include "CommandLine.h"
+#include "editor/app/core/CommandLine.h"
+
+namespace editor {
 
 // The whole run: hand-over to a running instance, set-up, frame, message loop, clean-up.
 // Returns the exit code.
@@ -36,3 +38,5 @@ int RunMessageLoop();
 
 // The settings root of the editor.
 constexpr const char* kSettingsRoot = "Software\\Orvane\\Quillet for Windows 95/NT";
+
+}  // namespace editor

@@ -1,6 +1,6 @@
 // The status bar and the frame's layout. Part 0 is the status line (drawn without borders),
 // part 1 the line indicator; both are written only while the status bar is shown.
-#include "StatusBar.h"
+#include "editor/app/StatusBar.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -8,10 +8,14 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "quillet_ids.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
@@ -70,7 +74,7 @@ bool IsBarShown(HWND window) {
 
 bool CreateStatusBar(HWND frame) {
   char ready[kMaxWindowTextLength + 1];
-  GetString(ready, kMsgReady);
+  GetString(ready, MSG_READY);
   HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, ready, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM,
                                 0, 0, 0, 0, frame,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instanceHandle,
@@ -108,7 +112,7 @@ void ShowMenuHint(UINT itemId, UINT flags) {
       return;
     }
   }
-  ShowStatus(kMsgReady);
+  ShowStatus(MSG_READY);
 }
 
 void LayoutFrame() {
@@ -126,7 +130,7 @@ void LayoutFrame() {
     SendMessageA(statusWindow, WM_SIZE, 0, 0);
     SetStatusParts(width);
     bottom -= WindowHeight(statusWindow);
-    ShowStatus(kMsgReady);
+    ShowStatus(MSG_READY);
   }
   if (mdiClient) {
     MoveWindow(mdiClient, 0, top, width, std::max(0, bottom - top), TRUE);
@@ -163,3 +167,5 @@ void ToggleStatusBar() {
   }
   RequestFrameLayout();
 }
+
+}  // namespace editor

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-#include "SafeFormat.h"
+#include "editor/support/core/SafeFormat.h"
+
+namespace editor {
 
 // Distances of the two parts' right edges from the right edge of the frame's client area.
 constexpr int kStatusLineRightGap = 80;
@@ -17,10 +19,10 @@ bool CreateStatusBar(HWND frame);
 // Puts the text of `stringId` formatted with the arguments (at most 255 characters) on the
 // status line and repaints it at once. Nothing happens while the status bar is missing or
 // hidden. Arguments are typed: a "%" inside a text argument is shown as it stands.
-void ShowStatusArgs(unsigned stringId, FormatArgs args);
+void ShowStatusArgs(unsigned stringId, support::FormatArgs args);
 template <typename... Args>
 void ShowStatus(unsigned stringId, const Args&... args) {
-  ShowStatusArgs(stringId, {FormatArg(args)...});
+  ShowStatusArgs(stringId, {support::FormatArg(args)...});
 }
 // The message boxes' status hook: the text of `stringId` without arguments.
 void ShowStatusHint(unsigned stringId);
@@ -51,3 +53,5 @@ bool IsBarShown(HWND window);
 // Status Bar (301): flips the Status option, shows or hides the status bar and lays the frame
 // out again.
 void ToggleStatusBar();
+
+}  // namespace editor

@@ -1,37 +1,65 @@
 // The toolbar: buttons from the table in ToolbarLayout, pictures from the strip bitmap, layouts
-// kept as text in the settings, and the answers to its customisation and tool tip requests.
-#include "Toolbar.h"
+// kept by the control's own save and restore, and the answers to its customisation and tool tip
+// requests.
+#include "editor/app/Toolbar.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "StatusBar.h"
-#include "quillet_ids.h"
+#include "common/win32/Handles.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/StatusBar.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
 constexpr UINT_PTR kToolbarSubclassId = 1;
 constexpr DWORD kCustomizeHelpTopic = 550;
-constexpr unsigned kMsgHelpTopicMissing = 60104;
 
-// A GDI bitmap released when the wrapper goes.
-class BitmapHandle {
- public:
-  explicit BitmapHandle(HBITMAP bitmap) : bitmap_(bitmap) {}
-  BitmapHandle(const BitmapHandle&) = delete;
-  BitmapHandle& operator=(const BitmapHandle&) = delete;
-  ~BitmapHandle() {
-    if (bitmap_) DeleteObject(bitmap_);
+// Set while the control restores a layout: it reports the restore as a customisation of its own
+// (begin and end), which must neither show the hint nor store the layout and the settings.
+bool restoringLayout = false;
+
+using ButtonStates = std::vector<std::pair<int, BYTE>>;
+
+// The states of the toolbar's buttons, to give them back after their layout changed.
+ButtonStates CurrentButtonStates() {
+  ButtonStates states;
+  const int count = static_cast<int>(SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button{};
+    if (SendMessageA(toolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button)) &&
+        !(button.fsStyle & BTNS_SEP))
+      states.emplace_back(button.idCommand, button.fsState);
   }
-  HBITMAP get() const { return bitmap_; }
+  return states;
+}
 
- private:
-  HBITMAP bitmap_;
-};
+BYTE KeptState(const ButtonStates& states, int command) {
+  const auto kept = std::find_if(states.begin(), states.end(), [command](const auto& item) { return item.first == command; });
+  return kept != states.end() ? kept->second : static_cast<BYTE>(TBSTATE_ENABLED);
+}
+
+// The key of the stored layouts: "<settings root>\DeskTop\Window\ToolBar" under the current
+// user; empty without a settings root (the control keeps layouts in the registry only).
+std::string LayoutKeyPath() {
+  const std::string& root = GetSettingsRoot();
+  return root.empty() ? std::string() : root + "\\" + kToolbarLayoutSection;
+}
+
+bool SaveOrRestore(BOOL save, const char* name) {
+  const std::string key = LayoutKeyPath();
+  if (key.empty()) return false;
+  TBSAVEPARAMSA params{HKEY_CURRENT_USER, key.c_str(), name};
+  return SendMessageA(toolbarWindow, TB_SAVERESTOREA, save, reinterpret_cast<LPARAM>(&params)) != FALSE;
+}
 
 constexpr COLORREF ToColorRef(unsigned rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
@@ -41,7 +69,7 @@ constexpr COLORREF ToColorRef(unsigned rgb) {
 // disabled pictures are drawn from the picture alone.
 HIMAGELIST MakeToolbarImages() {
   COLORMAP background{ToColorRef(TOOLBAR_BACKGROUND_RGB), GetSysColor(COLOR_BTNFACE)};
-  BitmapHandle strip(CreateMappedBitmap(instanceHandle, IDB_TOOLBAR, 0, &background, 1));
+  win32::UniqueBitmap strip(CreateMappedBitmap(instanceHandle, IDB_TOOLBAR, 0, &background, 1));
   if (!strip.get()) return nullptr;
   HIMAGELIST images = ImageList_Create(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK,
                                        TOOLBAR_IMAGE_COUNT, 0);
@@ -131,9 +159,22 @@ void AnswerTipText(Request* request) {
   request->hinst = nullptr;
 }
 
+// Fills in one button the control restores from a stored layout: the stored record gives the
+// command (a separator is stored as command 0, or flagged as one), the table the rest. A command
+// without a button is left to the control; what it then makes of it is checked afterwards.
+void AnswerRestore(NMTBRESTORE* restore) {
+  if (restore->iItem < 0) return;  // the header: go on with the buttons
+  TBBUTTON& button = restore->tbButton;
+  if ((button.fsStyle & BTNS_SEP) || button.idCommand == 0) {
+    button = MakeButton(0, 0);
+  } else if (FindToolbarButton(button.idCommand)) {
+    button = MakeButton(button.idCommand, TBSTATE_ENABLED);
+  }
+}
+
 void ShowCustomizeHelp() {
   if (!WinHelpA(frameWindow, helpPath, HELP_CONTEXT, kCustomizeHelpTopic))
-    InfoBox(frameWindow, IDS_PROGRAM_NAME, kMsgHelpTopicMissing, kCustomizeHelpTopic,
+    InfoBox(frameWindow, IDS_PROGRAM_NAME, MSG_HELP_TOPIC_MISSING, kCustomizeHelpTopic,
             static_cast<int>(GetLastError()));
 }
 
@@ -157,14 +198,18 @@ bool AnswerToolbarNotify(NMHDR* header, LRESULT& result) {
     case TBN_QUERYDELETE:
       result = TRUE;
       return true;
+    case TBN_RESTORE:
+      AnswerRestore(reinterpret_cast<NMTBRESTORE*>(header));
+      return true;
     case TBN_RESET:
       // The built-in layout stands in when the stored one cannot be read.
       if (!RestoreToolbarLayout(kStandardLayoutName)) ApplyToolbarLayout(StandardToolbarLayout());
       return true;
     case TBN_BEGINADJUST:
-      ShowStatus(ID_VIEW_CUSTOMIZE_TOOLBAR);
+      if (!restoringLayout) ShowStatus(ID_VIEW_CUSTOMIZE_TOOLBAR);
       return true;
     case TBN_ENDADJUST:
+      if (restoringLayout) return true;
       SaveToolbarLayout(kCustomLayoutName);
       SaveSettings();
       return true;
@@ -232,21 +277,11 @@ void ApplyToolbarLayout(const ToolbarLayout& layout) {
   if (!toolbarWindow) return;
   // Everything that allocates comes before the toolbar is touched.
   const int count = static_cast<int>(SendMessageA(toolbarWindow, TB_BUTTONCOUNT, 0, 0));
-  std::vector<std::pair<int, BYTE>> states;
-  for (int i = 0; i < count; ++i) {
-    TBBUTTON button{};
-    if (SendMessageA(toolbarWindow, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button)) &&
-        !(button.fsStyle & BTNS_SEP))
-      states.emplace_back(button.idCommand, button.fsState);
-  }
+  const ButtonStates states = CurrentButtonStates();
   std::vector<TBBUTTON> buttons;
   for (int command : layout) {
     if (command != 0 && !FindToolbarButton(command)) continue;
-    BYTE state = TBSTATE_ENABLED;
-    const auto kept = std::find_if(states.begin(), states.end(),
-                                   [command](const auto& item) { return item.first == command; });
-    if (command != 0 && kept != states.end()) state = kept->second;
-    buttons.push_back(MakeButton(command, state));
+    buttons.push_back(MakeButton(command, command != 0 ? KeptState(states, command) : TBSTATE_ENABLED));
   }
   for (int i = count; i > 0; --i) SendMessageA(toolbarWindow, TB_DELETEBUTTON, i - 1, 0);
   if (!buttons.empty())
@@ -256,23 +291,29 @@ void ApplyToolbarLayout(const ToolbarLayout& layout) {
 }
 
 void SaveToolbarLayout(const char* name) {
-  if (!toolbarWindow || !name) return;
-  try {
-    WriteSettingString(kToolbarLayoutSection, name, EncodeToolbarLayout(GetToolbarLayout()).c_str());
-  } catch (...) {  // out of memory: the stored layout stays as it was
-  }
+  if (toolbarWindow && name) SaveOrRestore(TRUE, name);
 }
 
 bool RestoreToolbarLayout(const char* name) {
   if (!toolbarWindow || !name) return false;
-  char text[kToolbarLayoutTextCapacity];
-  ReadSettingString(kToolbarLayoutSection, name, "-", text);  // "-" is no layout: nothing stored
   try {
-    const std::optional<ToolbarLayout> layout = ParseToolbarLayout(text);
-    if (!layout) return false;
-    ApplyToolbarLayout(*layout);
-    return true;
-  } catch (...) {  // out of memory: the toolbar keeps its buttons
+    const ToolbarLayout before = GetToolbarLayout();
+    const ButtonStates states = CurrentButtonStates();
+    restoringLayout = true;
+    const bool restored = SaveOrRestore(FALSE, name);
+    restoringLayout = false;
+    // What the control put back must be a layout of this toolbar; anything else (a value written
+    // by something else) gives way to the buttons it replaced.
+    const ToolbarLayout after = GetToolbarLayout();
+    const bool valid = restored && IsToolbarLayout(after);
+    if (!valid && after != before) ApplyToolbarLayout(before);
+    for (const auto& [command, state] : states) {
+      if (SendMessageA(toolbarWindow, TB_GETSTATE, command, 0) != -1)
+        SendMessageA(toolbarWindow, TB_SETSTATE, command, MAKELPARAM(state, 0));
+    }
+    return valid;
+  } catch (...) {  // out of memory: the toolbar keeps what it has
+    restoringLayout = false;
     return false;
   }
 }
@@ -312,3 +353,5 @@ void ToggleToolbar() {
   if (toolbarWindow) ShowWindow(toolbarWindow, editorState.ToolBar ? SW_SHOW : SW_HIDE);
   RequestFrameLayout();
 }
+
+}  // namespace editor

@@ -1,14 +1,18 @@
 // The frame's toolbar (toolbarWindow, id 1002): its creation from the button table, the layouts
-// "Standard" and "Custom" kept in the settings, customisation, tool tips and button states.
+// "Standard" and "Custom" kept by the control's own save and restore, customisation, tool tips
+// and button states.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "ToolbarLayout.h"
+#include "editor/app/core/ToolbarLayout.h"
 
-// Settings section of the stored layouts, and the names of the two layouts.
+namespace editor {
+
+// Settings section of the stored layouts (a key under the settings root of the current user),
+// and the names of the two layouts, values of that key.
 constexpr const char* kToolbarLayoutSection = "DeskTop\\Window\\ToolBar";
 constexpr const char* kStandardLayoutName = "Standard";
 constexpr const char* kCustomLayoutName = "Custom";
@@ -21,10 +25,12 @@ bool CreateToolbarWindow(HWND frame);
 // Opens the toolbar's customisation dialog (command 303); returns when it closes.
 void CustomizeToolbar();
 
-// Stores the toolbar's current buttons under `name` ("Standard" or "Custom").
+// Stores the toolbar's current buttons under `name` ("Standard" or "Custom") with the control's
+// own save (TB_SAVERESTORE).
 void SaveToolbarLayout(const char* name);
-// Replaces the toolbar's buttons by the layout stored under `name`. False, toolbar unchanged,
-// when nothing valid is stored under it.
+// Replaces the toolbar's buttons by the layout stored under `name` with the control's own
+// restore; buttons that stay keep their state. False, toolbar unchanged, when nothing is stored
+// under it or what is stored is not a layout of this toolbar.
 bool RestoreToolbarLayout(const char* name);
 
 // The toolbar's buttons, left to right, as command ids (0 for separators); and replacing them.
@@ -46,3 +52,5 @@ void CheckToolButton(UINT command, bool pressed);
 // Toolbar (302): flips the ToolBar option, shows or hides the toolbar and lays the frame out
 // again.
 void ToggleToolbar();
+
+}  // namespace editor

@@ -1,13 +1,18 @@
 // The notification-area icon, minimising to it, and Always on Top. Every call to the shell's
 // notification area goes through NotifyTray, the seam the tests replace.
-#include "TrayIcon.h"
+#include "editor/app/TrayIcon.h"
 
 #include <utility>
 
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "quillet_ids.h"
+#include "common/win32/Handles.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
+
+using namespace support;  // the support library serves the whole application
 
 namespace {
 
@@ -28,21 +33,6 @@ bool NotifyTray(DWORD message, const NOTIFYICONDATAA& data) {
   return Shell_NotifyIconA(message, &copy) != FALSE;
 }
 
-// The shell copies the icon; ours goes when the call is done.
-class IconHandle {
- public:
-  explicit IconHandle(HICON icon) : icon_(icon) {}
-  IconHandle(const IconHandle&) = delete;
-  IconHandle& operator=(const IconHandle&) = delete;
-  ~IconHandle() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  HICON get() const { return icon_; }
-
- private:
-  HICON icon_;
-};
-
 // The first fields of the record are all the program uses, so the oldest size is given.
 NOTIFYICONDATAA IconRecord() {
   NOTIFYICONDATAA data{};
@@ -54,7 +44,8 @@ NOTIFYICONDATAA IconRecord() {
 
 bool PutIcon(DWORD message, const char* tip) {
   NOTIFYICONDATAA data = IconRecord();
-  IconHandle icon(static_cast<HICON>(LoadImageA(instanceHandle, MAKEINTRESOURCEA(IDI_QUILLET_SMALL), IMAGE_ICON,
+  // The shell copies the icon; ours goes when the call is done.
+  win32::UniqueIcon icon(static_cast<HICON>(LoadImageA(instanceHandle, MAKEINTRESOURCEA(IDI_QUILLET_SMALL), IMAGE_ICON,
                                                 kTrayIconSize, kTrayIconSize, LR_DEFAULTCOLOR)));
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kTrayCallbackMessage;
@@ -131,3 +122,5 @@ void ToggleAlwaysOnTop() {
 TrayNotifier SetTrayNotifier(TrayNotifier notifier) {
   return std::exchange(CurrentNotifier(), std::move(notifier));
 }
+
+}  // namespace editor

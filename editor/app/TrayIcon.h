@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace editor {
+
 constexpr UINT kTrayIconId = 0x80C8;
 
 // Adds the icon for frameWindow with the tip "Quillet", or with `tip` (none when null or empty).
@@ -39,3 +41,5 @@ void ToggleAlwaysOnTop();
 // of the shell; it returns what Shell_NotifyIcon would. Returns the previous one (empty: shell).
 using TrayNotifier = std::function<bool(DWORD message, const NOTIFYICONDATAA& data)>;
 TrayNotifier SetTrayNotifier(TrayNotifier notifier);
+
+}  // namespace editor

@@ -1,9 +1,11 @@
-#include "DialogTemplate.h"
+#include "editor/support/DialogTemplate.h"
 
 #include <utility>
 
-#include "MessageBoxes.h"
-#include "MessageTable.h"
+#include "editor/support/MessageBoxes.h"
+#include "editor/support/core/MessageTable.h"
+
+namespace support {
 
 TemplateBlock::TemplateBlock(TemplateBlock&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)),
@@ -62,7 +64,7 @@ void ReportTemplateAllocationFailure(std::size_t bytes) {
   if (bytes == kMessageTemplateBytes) {
     ShowSystemStopBox("Cannot allocate memory for dialog box template", "Error");
   } else {
-    ErrorBox(kMsgCannotAllocate, "Dialog Template", bytes);
+    ErrorBox(MSG_CANNOT_ALLOCATE, "Dialog Template", bytes);
   }
 }
 
@@ -77,3 +79,5 @@ TemplateBlock BuildMessageTemplate(int kind) {
   if (block && WriteMessageTemplate(block.bytes(), block.size(), kind) == 0) block.Free();
   return block;
 }
+
+}  // namespace support

@@ -7,7 +7,9 @@
 
 #include <cstddef>
 
-#include "DialogTemplateWriter.h"
+#include "editor/support/core/DialogTemplateWriter.h"
+
+namespace support {
 
 class TemplateBlock {
  public:
@@ -51,3 +53,5 @@ void FreeDialogTemplate(const DLGTEMPLATE* dialogTemplate);
 // Tells the user that a template block could not be allocated (the path above). Used by
 // AllocTemplateBlock; callable on its own so that the report can be checked.
 void ReportTemplateAllocationFailure(std::size_t bytes);
+
+}  // namespace support

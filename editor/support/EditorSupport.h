@@ -3,16 +3,19 @@
 // Start-up, before any setting is read or any box is shown:
 //   ReadScreenRect();
 //   SetSettingsRoot("Software\\Orvane\\Quillet for Windows 95/NT");
-//   SetMessageBoxHooks({CloseSplash, CurrentFrameWindow, ShowStatusHint});
-// and, once the options are loaded, soundsOn = the "Sounds" option. Tests answer every box
-// through SetMessageBoxAnswerer instead of a dialog.
+//   SetMessageBoxHooks({CloseSplash, CurrentFrameWindow, ShowStatusHint, SoundsOption});
+// Tests answer every box through SetMessageBoxAnswerer instead of a dialog.
 #pragma once
 
-#include "DialogTemplate.h"
-#include "FileWriter.h"
-#include "FontSettings.h"
-#include "MessageBoxes.h"
-#include "MessageTable.h"
-#include "SettingsStore.h"
-#include "Strings.h"
-#include "WindowPlacement.h"
+#include "editor/support/DialogTemplate.h"
+#include "editor/support/FileWriter.h"
+#include "editor/support/FontSettings.h"
+#include "editor/support/MessageBoxes.h"
+#include "editor/support/SettingsStore.h"
+#include "editor/support/Strings.h"
+#include "editor/support/WindowPlacement.h"
+#include "editor/support/core/MessageTable.h"
+
+namespace support {
+
+}  // namespace support

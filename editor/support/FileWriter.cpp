@@ -1,8 +1,10 @@
-#include "FileWriter.h"
+#include "editor/support/FileWriter.h"
 
-#include "MessageBoxes.h"
-#include "MessageTable.h"
-#include "SupportHandles.h"
+#include "common/win32/Handles.h"
+#include "editor/support/MessageBoxes.h"
+#include "editor/support/core/MessageTable.h"
+
+namespace support {
 
 namespace {
 
@@ -30,35 +32,37 @@ bool WriteAll(HANDLE file, const void* data, std::size_t length, DWORD& code) {
 }  // namespace
 
 int WriteFileData(HWND owner, const char* path, const void* data, std::size_t length) {
-  WaitCursor wait;
+  win32::WaitCursor wait;
   unsigned failure = 0;
   DWORD code = ERROR_SUCCESS;  // taken at the failing call, before anything else can change it
   {
-    FileHandle file(CreateFileA(path ? path : "", GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+    win32::UniqueFile file(CreateFileA(path ? path : "", GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
       code = GetLastError();
-      failure = kMsgFileCreate;
+      failure = MSG_FILE_CREATE_FAILED;
     } else {
       if (data && length > 0) {
         if (!WriteAll(file.get(), data, length, code)) {
-          failure = kMsgFileWrite;
+          failure = MSG_FILE_WRITE_FAILED;
         } else if (!SetEndOfFile(file.get())) {
           code = GetLastError();
-          failure = kMsgFileSetEof;
+          failure = MSG_FILE_SET_EOF_FAILED;
         } else if (!FlushFileBuffers(file.get())) {
           code = GetLastError();
-          failure = kMsgFileFlush;
+          failure = MSG_FILE_FLUSH_FAILED;
         }
       }
       if (!failure && !file.Close()) {
         code = GetLastError();
-        failure = kMsgFileClose;
+        failure = MSG_FILE_CLOSE_FAILED;
       }
     }  // after a failure the handle is closed here, once
   }
   wait.Restore();
   if (!failure) return 1;
-  if (failure == kMsgFileSetEof) return InfoBox(owner, kMsgFileIoTitle, failure, path, length, code);
-  return InfoBox(owner, kMsgFileIoTitle, failure, path, code);
+  if (failure == MSG_FILE_SET_EOF_FAILED) return InfoBox(owner, MSG_FILE_IO_TITLE, failure, path, length, code);
+  return InfoBox(owner, MSG_FILE_IO_TITLE, failure, path, code);
 }
+
+}  // namespace support

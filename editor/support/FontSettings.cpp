@@ -1,9 +1,11 @@
-#include "FontSettings.h"
+#include "editor/support/FontSettings.h"
 
 #include <cstdint>
 
-#include "SettingsStore.h"
-#include "StoredValue.h"
+#include "editor/support/SettingsStore.h"
+#include "editor/support/core/StoredValue.h"
+
+namespace support {
 
 COLORREF displayFontColour = 0;
 COLORREF printerFontColour = 0;
@@ -78,3 +80,5 @@ int SaveFontSettings(FontRecord which, const LOGFONTA* font) {
   WriteSettingInt(section, "Colour", ColourOf(which));
   return 1;
 }
+
+}  // namespace support

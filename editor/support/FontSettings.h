@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace support {
+
 enum class FontRecord { Display, Printer };
 
 // The text colours that go with the two fonts; loaded and saved with them.
@@ -19,3 +21,5 @@ int LoadFontSettings(FontRecord which, LOGFONTA* font);
 // "Weight", "Italic", "Underline", "StrikeOut", "CharSet", "OutPrecision", "ClipPrecision",
 // "Quality", "PitchFamily", "Colour") in that order. 0 when `font` is null.
 int SaveFontSettings(FontRecord which, const LOGFONTA* font);
+
+}  // namespace support

@@ -1,10 +1,10 @@
-#include "MessageBoxes.h"
+#include "editor/support/MessageBoxes.h"
 
 #include <utility>
 
-#include "WindowPlacement.h"
+#include "editor/support/WindowPlacement.h"
 
-bool soundsOn = true;
+namespace support {
 
 namespace {
 
@@ -86,7 +86,7 @@ HWND LiveWindow(HWND window) { return window && IsWindow(window) ? window : null
 int ShowMessageBox(HWND owner, MessageBoxKind kind, const std::string& title,
                    const std::string& text, int defaultButton) {
   RunBeforeModalHook();
-  if (soundsOn) WarningBeep();
+  if (!boxHooks.soundsOn || boxHooks.soundsOn()) WarningBeep();
   const MessageBoxRequest request{kind, owner, title, text, defaultButton};
   return RunMessageBoxTemplate(request, BuildMessageTemplate(static_cast<int>(kind)));
 }
@@ -206,3 +206,5 @@ void SelectDlgEdit(HWND dialog, int control, const char* text) {
   SendMessageA(edit, EM_SETSEL, 0, 256);
   SetFocus(edit);
 }
+
+}  // namespace support

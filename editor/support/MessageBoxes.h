@@ -1,6 +1,6 @@
 // The editor's message boxes: small modal dialogs built in memory (never the system's message
-// box), centred, topmost, with the program's icons, preceded by the information beep when
-// soundsOn is set. Each box kind reports a fixed answer (see MessageBoxRules.h).
+// box), centred, topmost, with the program's icons, preceded by the information beep when the
+// application's "Sounds" option is on. Each box kind reports a fixed answer (MessageBoxRules.h).
 #pragma once
 
 #include <windows.h>
@@ -8,19 +8,19 @@
 #include <functional>
 #include <string>
 
-#include "DialogTemplate.h"
-#include "MessageBoxRules.h"
-#include "SafeFormat.h"
-#include "Strings.h"
+#include "editor/support/DialogTemplate.h"
+#include "editor/support/Strings.h"
+#include "editor/support/core/MessageBoxRules.h"
+#include "editor/support/core/SafeFormat.h"
 
-// Copy of the "Sounds" option: every box beeps first when set.
-extern bool soundsOn;
+namespace support {
 
 // What the application lends the boxes, set once at start-up.
 struct MessageBoxHooks {
   void (*beforeModal)() = nullptr;          // runs before any modal box: closes the splash window
   HWND (*frameWindow)() = nullptr;          // the main frame, owner of the error boxes
   void (*statusHint)(unsigned id) = nullptr;  // shows a status-line hint when the line is visible
+  bool (*soundsOn)() = nullptr;             // reads the "Sounds" option; without it every box beeps
 };
 void SetMessageBoxHooks(const MessageBoxHooks& hooks);
 // Runs the before-modal hook; file dialogs, font choosers and property sheets call it too.
@@ -97,3 +97,5 @@ void ShowSystemStopBox(const char* text, const char* caption);
 // empty template means the box could not be built: nothing is shown and the kind's answer for
 // "not shown" is returned. The public boxes above are this plus the template of their kind.
 int RunMessageBoxTemplate(const MessageBoxRequest& request, TemplateBlock block);
+
+}  // namespace support

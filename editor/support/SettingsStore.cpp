@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "editor/support/SettingsStore.h"
 
 #include <windows.h>
 
@@ -6,9 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "SafeFormat.h"
-#include "StoredValue.h"
-#include "SupportHandles.h"
+#include "common/win32/Handles.h"
+#include "editor/support/core/SafeFormat.h"
+#include "editor/support/core/StoredValue.h"
+
+namespace support {
 
 static_assert(kStoredText == REG_SZ && kStoredExpandText == REG_EXPAND_SZ &&
                   kStoredBinary == REG_BINARY && kStoredDword == REG_DWORD &&
@@ -30,12 +32,12 @@ std::string SectionKeyPath(const char* section) {
   return SettingsRoot + "\\" + section;
 }
 
-bool OpenSectionForReading(const char* section, RegistryKey& key) {
+bool OpenSectionForReading(const char* section, win32::UniqueRegistryKey& key) {
   return RegOpenKeyExA(HKEY_CURRENT_USER, SectionKeyPath(section).c_str(), 0, KEY_QUERY_VALUE,
                        key.receive()) == ERROR_SUCCESS;
 }
 
-bool OpenSectionForWriting(const char* section, RegistryKey& key) {
+bool OpenSectionForWriting(const char* section, win32::UniqueRegistryKey& key) {
   char emptyClass[] = "";
   return RegCreateKeyExA(HKEY_CURRENT_USER, SectionKeyPath(section).c_str(), 0, emptyClass,
                          REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.receive(),
@@ -66,7 +68,7 @@ std::optional<std::string> Narrow(const std::u16string& text) {
 // hide an unterminated value), then converts it to the ANSI code page.
 std::optional<std::string> ReadRegistryText(const char* section, const char* name,
                                             std::size_t capacity) {
-  RegistryKey key;
+  win32::UniqueRegistryKey key;
   if (!OpenSectionForReading(section, key)) return std::nullopt;
   const std::wstring wideName = name ? Widen(name) : std::wstring();
   const wchar_t* valueName = name ? wideName.c_str() : nullptr;
@@ -86,7 +88,7 @@ std::optional<std::string> ReadRegistryText(const char* section, const char* nam
 }
 
 std::optional<std::uint32_t> ReadRegistryInteger(const char* section, const char* name) {
-  RegistryKey key;
+  win32::UniqueRegistryKey key;
   if (!OpenSectionForReading(section, key)) return std::nullopt;
   DWORD type = 0;
   BYTE data[8] = {};
@@ -98,7 +100,7 @@ std::optional<std::uint32_t> ReadRegistryInteger(const char* section, const char
 
 void WriteRegistryValue(const char* section, const char* name, DWORD type, const void* data,
                         DWORD size) {
-  RegistryKey key;
+  win32::UniqueRegistryKey key;
   if (!OpenSectionForWriting(section, key)) return;
   RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size);
 }
@@ -215,7 +217,9 @@ bool WriteSettingBool(const char* section, const char* name, int flag) {
 
 bool SettingsKeyExists() {
   if (!UseRegistry()) return GetFileAttributesA(GetSettingsIniPath().c_str()) != INVALID_FILE_ATTRIBUTES;
-  RegistryKey key;
+  win32::UniqueRegistryKey key;
   return RegOpenKeyExA(HKEY_CURRENT_USER, SettingsRoot.c_str(), 0, KEY_READ, key.receive()) ==
          ERROR_SUCCESS;
 }
+
+}  // namespace support

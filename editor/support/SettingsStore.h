@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace support {
+
 // Sets the root key path under HKEY_CURRENT_USER (start-up sets
 // "Software\Orvane\Quillet for Windows 95/NT" before anything is read). Empty selects the INI file.
 void SetSettingsRoot(const char* root);
@@ -43,3 +45,5 @@ bool WriteSettingBool(const char* section, const char* name, int flag);
 // True when the root key itself exists (with the INI medium: when the file exists). A missing
 // root means a first run.
 bool SettingsKeyExists();
+
+}  // namespace support

@@ -1,10 +1,12 @@
-#include "Strings.h"
+#include "editor/support/Strings.h"
 
 #include <algorithm>
 
-#include "MessageBoxes.h"
-#include "MessageTable.h"
-#include "SupportHandles.h"
+#include "common/win32/Handles.h"
+#include "editor/support/MessageBoxes.h"
+#include "editor/support/core/MessageTable.h"
+
+namespace support {
 
 namespace {
 
@@ -70,15 +72,17 @@ bool SetDlgItemTextArgs(HWND dialog, int control, const char* format, FormatArgs
 
 char* GetSystemErrorText(TextBuffer buffer, DWORD code) {
   CopyText(buffer.data, buffer.capacity, "");
-  LocalMemory message;
+  win32::UniqueLocal message;
   const DWORD length = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, LANG_USER_DEFAULT, reinterpret_cast<char*>(message.receive()), 0, nullptr);
-  if (length == 0 || !message.get()) return buffer.data;
-  std::string text(message.get(), length);
+  if (length == 0 || !message) return buffer.data;
+  std::string text(static_cast<const char*>(message.get()), length);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
     text.pop_back();
   if (text.size() > kMaxSystemErrorLength) text.resize(kMaxSystemErrorLength);
   CopyText(buffer.data, buffer.capacity, text.c_str());
   return buffer.data;
 }
+
+}  // namespace support

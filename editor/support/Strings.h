@@ -9,7 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "SafeFormat.h"
+#include "editor/support/core/SafeFormat.h"
+
+namespace support {
 
 // Limits of the texts: a formatted message, a window or control text, a resource string, and
 // a system error description.
@@ -81,3 +83,5 @@ bool SetDlgItemTextF(HWND dialog, int control, const char* format, const Args&..
 // characters, without the trailing line break; empty when the system has none. Returns the
 // buffer's text.
 char* GetSystemErrorText(TextBuffer buffer, DWORD code);
+
+}  // namespace support

@@ -1,8 +1,10 @@
-#include "WindowPlacement.h"
+#include "editor/support/WindowPlacement.h"
 
 #include <shellapi.h>
 
-#include "SettingsStore.h"
+#include "editor/support/SettingsStore.h"
+
+namespace support {
 
 RECT ScreenRect = {0, 0, 0, 0};
 DialogPositions dialogPositions;
@@ -99,3 +101,5 @@ void SaveDialogPositions() {
   SaveWindowPlacement("DeskTop\\Setup", &dialogPositions.setup);
   SaveWindowPlacement("DeskTop\\Property", &dialogPositions.property);
 }
+
+}  // namespace support

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include "Placement.h"
+#include "editor/support/core/Placement.h"
+
+namespace support {
 
 // The desktop window's client rectangle, read once at start-up (ReadScreenRect). Every position
 // is clamped against it; whoever finds it empty reads it first.
@@ -52,3 +54,5 @@ void SaveDialogPositions();
 
 // Conversions between the Windows rectangle and the portable one.
 ScreenBounds ToScreenBounds(const RECT& rect);
+
+}  // namespace support

@@ -1,7 +1,9 @@
-#include "CommandLine.h"
+#include "editor/app/core/CommandLine.h"
 
 #include <cctype>
 #include <cstring>
+
+namespace editor {
 
 namespace {
 
@@ -88,3 +90,5 @@ void ApplyCommandLine(const CommandLineRequest& request, EditorState& state) {
       break;
   }
 }
+
+}  // namespace editor

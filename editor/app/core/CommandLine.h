@@ -4,7 +4,9 @@
 
 #include <string>
 
-#include "EditorStateRecord.h"
+#include "editor/app/core/EditorStateRecord.h"
+
+namespace editor {
 
 enum class CommandLineKind {
   None,     // empty
@@ -31,3 +33,5 @@ CommandLineRequest ParseCommandLine(const std::string& commandLine);
 // Records the request in the state: the setup flag, the SysEdit switch, or the current file
 // name with the list or command-line-file flag.
 void ApplyCommandLine(const CommandLineRequest& request, EditorState& state);
+
+}  // namespace editor

@@ -1,8 +1,10 @@
-#include "CommandState.h"
+#include "editor/app/core/CommandState.h"
 
 #include <cstdio>
 
-#include "quillet_ids.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
 
 namespace {
 
@@ -110,3 +112,5 @@ const CommandItemState* FindCommandState(const std::vector<CommandItemState>& st
   }
   return nullptr;
 }
+
+}  // namespace editor

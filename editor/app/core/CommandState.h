@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "EditorStateRecord.h"
+#include "editor/app/core/EditorStateRecord.h"
+
+namespace editor {
 
 struct CommandStateInput {
   bool activeDocument = false;   // A
@@ -34,3 +36,5 @@ std::vector<CommandItemState> ComputeCommandState(const CommandStateInput& input
 
 // The entry for one id, or null.
 const CommandItemState* FindCommandState(const std::vector<CommandItemState>& states, unsigned id);
+
+}  // namespace editor

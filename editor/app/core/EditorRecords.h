@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
-#include "Placement.h"
+#include "editor/support/core/Placement.h"
+
+namespace editor {
 
 constexpr int kListSlots = 9;            // recent files, SysEdit files, filters, tools, macros
 constexpr int kPathLength = 256;         // paths and list entries, terminator included
@@ -25,7 +27,7 @@ struct PageSetup {
   std::int32_t showFooter = 1;
   std::int32_t centerFooter = 1;
   std::int32_t landscape = 0;
-  PlacementRecord* position = nullptr;
+  support::PlacementRecord* position = nullptr;
 };
 
 // The Explorer page's working choices (never stored). `createStartMenu` is first: the "/setup"
@@ -37,7 +39,7 @@ struct ShellItemChoices {
   std::int32_t removeDesktop = 0;
   std::int32_t createStartup = 0;
   std::int32_t removeStartup = 0;
-  PlacementRecord* position = nullptr;
+  support::PlacementRecord* position = nullptr;
 };
 
 // One user tool: "Tools\Tool-%02d".
@@ -58,3 +60,5 @@ struct MacroEntry {
   char name[kEntryNameLength] = "";
   char text[kMacroTextLength] = "";
 };
+
+}  // namespace editor

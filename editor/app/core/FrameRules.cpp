@@ -1,6 +1,8 @@
-#include "FrameRules.h"
+#include "editor/app/core/FrameRules.h"
 
-#include "quillet_ids.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
 
 CommandOwner ClassifyCommand(unsigned id) {
   if ((id >= ID_FILE_RECENT_FIRST && id <= ID_FILE_RECENT_LAST) || (id >= ID_TOOL_FIRST && id <= ID_TOOL_LAST))
@@ -42,3 +44,5 @@ StartUpOpening ChooseStartUpOpening(const EditorState& state, bool currentFileEx
   if (state.NewDoc) return StartUpOpening::NewDocument;
   return StartUpOpening::Nothing;
 }
+
+}  // namespace editor

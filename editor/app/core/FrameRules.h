@@ -2,7 +2,9 @@
 // opens. Portable: no windows.h.
 #pragma once
 
-#include "EditorStateRecord.h"
+#include "editor/app/core/EditorStateRecord.h"
+
+namespace editor {
 
 enum class CommandOwner {
   Frame,     // the frame handles it (itself or through the part that owns the work)
@@ -21,3 +23,5 @@ enum class StartUpOpening {
 };
 // What start-up opens, by precedence. A command-line file that does not exist is passed over.
 StartUpOpening ChooseStartUpOpening(const EditorState& state, bool currentFileExists);
+
+}  // namespace editor

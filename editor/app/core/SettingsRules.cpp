@@ -1,6 +1,8 @@
-#include "SettingsRules.h"
+#include "editor/app/core/SettingsRules.h"
 
 #include <cctype>
+
+namespace editor {
 
 std::int32_t NormalizeTabs(std::uint32_t stored) {
   return (stored == 0 || stored > 16) ? 4 : static_cast<std::int32_t>(stored);
@@ -45,13 +47,15 @@ std::string FirstRunSysEditFile(int slot, const std::string& format, const std::
   return LowerCase(result);
 }
 
-void ApplyFirstRunPlacements(EditorState& state, const ScreenBounds& screen) {
-  const ScreenPoint frame = CenteredOrigin(screen, 640, 400);
+void ApplyFirstRunPlacements(EditorState& state, const support::ScreenBounds& screen) {
+  const support::ScreenPoint frame = support::CenteredOrigin(screen, 640, 400);
   state.windowPlacement.width = 640;
   state.windowPlacement.height = 400;
   state.windowPlacement.left = frame.x;
   state.windowPlacement.top = frame.y;
-  const ScreenPoint sheet = CenteredOrigin(screen, 500, 375);
+  const support::ScreenPoint sheet = support::CenteredOrigin(screen, 500, 375);
   state.optionsPlacement.left = sheet.x;
   state.optionsPlacement.top = sheet.y;
 }
+
+}  // namespace editor

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "EditorStateRecord.h"
-#include "Placement.h"
+#include "editor/app/core/EditorStateRecord.h"
+#include "editor/support/core/Placement.h"
+
+namespace editor {
 
 // The stored tab width: 0 or anything above 16 reads as 4.
 std::int32_t NormalizeTabs(std::uint32_t stored);
@@ -29,4 +31,6 @@ std::string LowerCase(std::string text);
 std::string FirstRunSysEditFile(int slot, const std::string& format, const std::string& windowsFolder);
 
 // First-run frame (640 x 400) and options sheet (500 x 375) positions, centred on the screen.
-void ApplyFirstRunPlacements(EditorState& state, const ScreenBounds& screen);
+void ApplyFirstRunPlacements(EditorState& state, const support::ScreenBounds& screen);
+
+}  // namespace editor

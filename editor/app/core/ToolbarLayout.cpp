@@ -1,9 +1,11 @@
-#include "ToolbarLayout.h"
+#include "editor/app/core/ToolbarLayout.h"
 
 #include <algorithm>
 #include <array>
 
-#include "quillet_ids.h"
+#include "resources/quillet_ids.h"
+
+namespace editor {
 
 namespace {
 
@@ -64,9 +66,6 @@ constexpr std::array<ToolbarEntry, kToolbarEntryCount> kToolbarEntries = {{
 }};
 // clang-format on
 
-// Ids that are longer than any command cannot be one.
-constexpr std::size_t kMaxIdDigits = 6;
-
 }  // namespace
 
 const ToolbarEntry* ToolbarEntryAt(std::size_t index) {
@@ -87,39 +86,12 @@ ToolbarLayout StandardToolbarLayout() {
   return layout;
 }
 
-std::string EncodeToolbarLayout(const ToolbarLayout& layout) {
-  std::string text;
-  const std::size_t count = std::min(layout.size(), kMaxToolbarLayoutEntries);
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0) text += ',';
-    text += std::to_string(layout[i]);
+bool IsToolbarLayout(const ToolbarLayout& layout) {
+  for (auto at = layout.begin(); at != layout.end(); ++at) {
+    if (*at == 0) continue;
+    if (!FindToolbarButton(*at) || std::find(layout.begin(), at, *at) != at) return false;
   }
-  return text;
+  return true;
 }
 
-std::optional<ToolbarLayout> ParseToolbarLayout(const char* text) {
-  if (!text) return std::nullopt;
-  ToolbarLayout layout;
-  if (*text == '\0') return layout;
-  const char* cursor = text;
-  for (;;) {
-    long value = 0;
-    std::size_t digits = 0;
-    while (*cursor >= '0' && *cursor <= '9') {
-      if (++digits > kMaxIdDigits) return std::nullopt;
-      value = value * 10 + (*cursor - '0');
-      ++cursor;
-    }
-    if (digits == 0) return std::nullopt;
-    const int command = static_cast<int>(value);
-    if (command != 0) {
-      if (!FindToolbarButton(command)) return std::nullopt;
-      if (std::find(layout.begin(), layout.end(), command) != layout.end()) return std::nullopt;
-    }
-    if (layout.size() == kMaxToolbarLayoutEntries) return std::nullopt;
-    layout.push_back(command);
-    if (*cursor == '\0') return layout;
-    if (*cursor != ',') return std::nullopt;
-    ++cursor;
-  }
-}
+}  // namespace editor

@@ -1,7 +1,9 @@
-#include "DialogTemplateWriter.h"
+#include "editor/support/core/DialogTemplateWriter.h"
 
 #include <cstdint>
 #include <cstring>
+
+namespace support {
 
 std::size_t CopyAnsiToWide(unsigned char* destination, std::size_t capacityBytes, const char* text) {
   if (!destination) return 0;
@@ -107,3 +109,5 @@ std::size_t WriteMessageTemplate(unsigned char* block, std::size_t capacity, int
   }
   return writer.Size();
 }
+
+}  // namespace support

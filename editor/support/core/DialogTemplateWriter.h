@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace support {
+
 // Window and control styles the editor's templates use.
 // clang-format off
 constexpr std::uint32_t kDialogPageStyle    = 0x90C000C0;  // popup, visible, caption, modal frame, set font
@@ -96,3 +98,5 @@ class DialogTemplateWriter {
 // Writes the message box template of `kind` (0 or 1: OK; 2: Yes, No; 3 or more: Yes, No,
 // Cancel; below 0 as 0). Returns the bytes used, or 0 when the block is too small.
 std::size_t WriteMessageTemplate(unsigned char* block, std::size_t capacity, int kind);
+
+}  // namespace support

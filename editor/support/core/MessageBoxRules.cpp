@@ -1,4 +1,6 @@
-#include "MessageBoxRules.h"
+#include "editor/support/core/MessageBoxRules.h"
+
+namespace support {
 
 int AnswerFromButton(MessageBoxKind kind, int buttonId) {
   switch (kind) {
@@ -37,3 +39,5 @@ std::string BreakAfterRoutineName(std::string text) {
   if (at != std::string::npos) text.replace(at + 1, 2, "\r\r");
   return text;
 }
+
+}  // namespace support

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace support {
+
 // The template kinds of the boxes (0 to 3), and the system's own stop box that reports a
 // template that could not be allocated.
 enum class MessageBoxKind : int {
@@ -37,3 +39,5 @@ int MessageBoxIconId(MessageBoxKind kind);
 // ")\r\r". "MakeFontStyle(GetDC): Error..." shows as "MakeFontStyle(GetDC)", an empty line, and
 // "Error...".
 std::string BreakAfterRoutineName(std::string text);
+
+}  // namespace support

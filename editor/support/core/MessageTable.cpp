@@ -1,4 +1,6 @@
-#include "MessageTable.h"
+#include "editor/support/core/MessageTable.h"
+
+namespace support {
 
 namespace {
 
@@ -116,11 +118,13 @@ const char* const kMessages[] = {
 };
 // clang-format on
 
-static_assert(sizeof kMessages / sizeof kMessages[0] == kLastMessageId - kFirstMessageId + 1,
+static_assert(sizeof kMessages / sizeof kMessages[0] == MESSAGE_TABLE_LAST - MESSAGE_TABLE_FIRST + 1,
               "the message table holds one text for every id from 60000 to 60107");
 
 }  // namespace
 
 const char* MessageTableText(unsigned id) {
-  return IsMessageTableId(id) ? kMessages[id - kFirstMessageId] : nullptr;
+  return IsMessageTableId(id) ? kMessages[id - MESSAGE_TABLE_FIRST] : nullptr;
 }
+
+}  // namespace support

@@ -1,7 +1,9 @@
-#include "Placement.h"
+#include "editor/support/core/Placement.h"
 
 #include <algorithm>
 #include <limits>
+
+namespace support {
 
 namespace {
 
@@ -79,3 +81,5 @@ ScreenPoint CenteredOrigin(const ScreenBounds& screen, std::int32_t windowWidth,
   at.y = HalfDown(screenHeight - windowHeight);
   return at;
 }
+
+}  // namespace support

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace support {
+
 // The remembered position of one window or dialog. top and left are screen coordinates of the
 // upper-left corner; show belongs to the window that owns the record.
 struct PlacementRecord {
@@ -71,3 +73,5 @@ ScreenPoint StoredPlacementOrigin(const PlacementRecord& record, const ScreenBou
 // the screen's origin; halves round towards minus infinity.
 ScreenPoint CenteredOrigin(const ScreenBounds& screen, std::int32_t windowWidth,
                            std::int32_t windowHeight);
+
+}  // namespace support

@@ -1,8 +1,10 @@
-#include "SafeFormat.h"
+#include "editor/support/core/SafeFormat.h"
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
+
+namespace support {
 
 std::int64_t FormatArg::AsSigned() const {
   switch (kind_) {
@@ -241,3 +243,5 @@ std::size_t CopyText(char* buffer, std::size_t capacity, const char* text) {
   buffer[length] = '\0';
   return length;
 }
+
+}  // namespace support

@@ -9,6 +9,8 @@
 #include <string>
 #include <type_traits>
 
+namespace support {
+
 class FormatArg {
  public:
   enum class Kind { Signed, Unsigned, Real, Text };
@@ -56,3 +58,5 @@ std::string FormatText(const char* format, FormatArgs args, std::size_t maxLengt
 // Copies `text` into `buffer` (at most capacity - 1 characters and a terminator) and returns
 // the number of characters copied. Does nothing and returns 0 for a null buffer or no room.
 std::size_t CopyText(char* buffer, std::size_t capacity, const char* text);
+
+}  // namespace support

@@ -1,5 +1,6 @@
-#include "StoredValue.h"
+#include "editor/support/core/StoredValue.h"
 
+namespace support {
 
 std::optional<std::u16string> DecodeStoredText(std::uint32_t type, const void* data, std::size_t size) {
   if (type != kStoredText && type != kStoredExpandText) return std::nullopt;
@@ -43,3 +44,5 @@ std::optional<std::uint32_t> ParseStoredInteger(const std::string& text) {
   }
   return static_cast<std::uint32_t>(value);
 }
+
+}  // namespace support

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace support {
+
 // The registry's value types the store meets (the values are those of winnt.h).
 enum StoredType : std::uint32_t {
   kStoredNone = 0,
@@ -40,3 +42,5 @@ constexpr std::uint32_t NormaliseFlag(std::uint32_t value) { return value != 0 ?
 
 // Byte fields of a font are stored as full integers; only their low 8 bits are loaded.
 constexpr std::uint8_t LowByte(std::uint32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
+}  // namespace support

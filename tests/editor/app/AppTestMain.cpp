@@ -1,16 +1,18 @@
 // Runs the application's Windows tests in one process: the test program carries Quillet's
-// resources, so everything loads from its own module. A box no test expected fails the test.
+// resources, so everything loads from its own module. A box no test expected fails the test, and
+// every test starts from the editorState the previous one started from.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
-#include "AppTestSupport.h"
-#include "EditorState.h"
-#include "Frame.h"
-#include "FrameGlobals.h"
-#include "Startup.h"
+#include "editor/app/Startup.h"
+#include "editor/support/SettingsStore.h"
+#include "tests/editor/app/AppTestSupport.h"
+#include "tests/editor/app/EditorStateGuard.h"
+#include "tests/editor/support/BoxRecorder.h"
 
 std::string quilletProgramPath;
 
@@ -42,51 +44,19 @@ std::string ReadTestString(const char* section, const char* name) {
   return text;
 }
 
-BoxRecorder::BoxRecorder(int defaultAnswer) : defaultAnswer_(defaultAnswer) {
-  previous_ = SetMessageBoxAnswerer([this](const MessageBoxRequest& request) {
-    boxes_.push_back(request);
-    if (answers_.empty()) return defaultAnswer_;
-    const int answer = answers_.front();
-    answers_.erase(answers_.begin());
-    return answer;
-  });
-}
-
-BoxRecorder::~BoxRecorder() { SetMessageBoxAnswerer(previous_); }
-
-bool DrainQuit() {
-  bool quit = false;
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) quit = true;
-    else DispatchMessageA(&message);
-  }
-  return quit;
-}
-
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message != WM_QUIT) DispatchMessageA(&message);
-  }
-}
-
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--quillet=", 10) == 0) quilletProgramPath = argv[i] + 10;
   }
-  soundsOn = false;
-  SetMessageBoxAnswerer([](const MessageBoxRequest& request) {
-    ADD_FAILURE() << "unexpected message box \"" << request.title << "\": " << request.text;
-    return kButtonCancel;
-  });
+  FailOnUnexpectedBoxes();
+  GuardEditorStateAroundEachTest();
   // The same start-up as the program, on a settings root of the tests' own.
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  InitializeProgram(instance);
-  ConnectSupportLibrary();
-  SetSettingsRoot(TestSettingsRoot().c_str());
-  if (!RegisterWindowClasses(instance, true) || !LoadLibraryA("RichEd32.dll")) {
+  editor::InitializeProgram(instance);
+  editor::ConnectSupportLibrary();
+  support::SetSettingsRoot(TestSettingsRoot().c_str());
+  if (!editor::RegisterWindowClasses(instance, true) || !LoadLibraryA("RichEd32.dll")) {
     std::fprintf(stderr, "start-up failed\n");
     return 1;
   }

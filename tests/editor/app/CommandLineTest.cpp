@@ -5,7 +5,9 @@
 
 #include <string>
 
-#include "CommandLine.h"
+#include "editor/app/core/CommandLine.h"
+
+using namespace editor;
 
 namespace {
 

@@ -5,8 +5,10 @@
 #include <initializer_list>
 #include <set>
 
-#include "CommandState.h"
-#include "quillet_ids.h"
+#include "editor/app/core/CommandState.h"
+#include "resources/quillet_ids.h"
+
+using namespace editor;
 
 namespace {
 

@@ -3,8 +3,10 @@
 
 #include <cstdio>
 
-#include "FrameRules.h"
-#include "quillet_ids.h"
+#include "editor/app/core/FrameRules.h"
+#include "resources/quillet_ids.h"
+
+using namespace editor;
 
 namespace {
 

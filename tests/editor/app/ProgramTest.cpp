@@ -6,9 +6,11 @@
 
 #include <string>
 
-#include "AppTestSupport.h"
-#include "Frame.h"
-#include "Startup.h"
+#include "editor/app/Frame.h"
+#include "editor/app/Startup.h"
+#include "tests/editor/app/AppTestSupport.h"
+
+using namespace editor;
 
 namespace {
 

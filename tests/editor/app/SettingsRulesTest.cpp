@@ -1,7 +1,10 @@
 // Small settings rules: tab width, the program's paths, first-run defaults.
 #include <gtest/gtest.h>
 
-#include "SettingsRules.h"
+#include "editor/app/core/SettingsRules.h"
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -52,24 +55,6 @@ TEST(SettingsRules, FirstRunCentresFrameAndSheet) {
   ApplyFirstRunPlacements(state, ScreenBounds{0, 0, 601, 399});
   EXPECT_EQ(state.windowPlacement.left, -20);
   EXPECT_EQ(state.windowPlacement.top, -1);
-}
-
-TEST(SettingsRules, RecordDefaultsMatchTheStoredDefaults) {
-  const EditorState state;
-  EXPECT_EQ(state.ToolBar + state.Status + state.Tips + state.Sounds + state.NewDoc + state.Maximized +
-                state.Backup + state.Splash,
-            8);
-  EXPECT_EQ(state.TopMost + state.LtGray + state.TaskTray + state.ReadOnly + state.LoadLast + state.AutoSave +
-                state.WordWrap + state.FromTop + state.MatchCase + state.WholeWords,
-            0);
-  EXPECT_EQ(state.Tabs, 4);
-  EXPECT_EQ(state.ShowDate + state.LongDate + state.ShowTime + state.DateFirst + state.Ascending +
-                state.IgnoreCase,
-            6);
-  EXPECT_STREQ(state.pageSetup.header, "File: $F - $D - $T");
-  EXPECT_STREQ(state.pageSetup.footer, "- Page $P -");
-  EXPECT_EQ(state.pageSetup.leftMargin, 500);
-  EXPECT_EQ(state.pageSetup.position, nullptr);
 }
 
 }  // namespace

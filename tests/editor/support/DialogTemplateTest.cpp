@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "BoxRecorder.h"
-#include "DialogTemplate.h"
+#include "editor/support/DialogTemplate.h"
+#include "tests/editor/support/BoxRecorder.h"
+
+using namespace support;
 
 TEST(TemplateBlock, MessageAndPageBlocks) {
   TemplateBlock message = BuildMessageTemplate(2);

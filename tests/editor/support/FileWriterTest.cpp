@@ -7,9 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "BoxRecorder.h"
-#include "FileWriter.h"
-#include "SupportHandles.h"
+#include "editor/support/FileWriter.h"
+#include "tests/editor/support/BoxRecorder.h"
+
+using namespace support;
 
 namespace {
 
@@ -83,23 +84,4 @@ TEST_F(FileWriterTest, AWriteFailureIsReportedOnceWithItsOwnCode) {
   EXPECT_EQ(boxes.only().text.substr(0, start.size()), start);
   EXPECT_NE(boxes.only().text.substr(start.size()), "0");
   EXPECT_TRUE(Closed());
-}
-
-TEST_F(FileWriterTest, AClosedHandleIsNeverClosedAgain) {
-  // Handle values are reused at once: closing one twice would close the next file opened.
-  auto open = [](const std::string& path) {
-    return CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  };
-  HANDLE other = INVALID_HANDLE_VALUE;
-  {
-    FileHandle file(open(folder_ + "first.txt"));
-    ASSERT_TRUE(file.valid());
-    EXPECT_TRUE(file.Close());
-    other = open(path_);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(file.Close());  // nothing left to close, nor in the destructor
-  }
-  DWORD written = 0;
-  EXPECT_TRUE(WriteFile(other, "still open", 10, &written, nullptr));
-  EXPECT_TRUE(CloseHandle(other));
 }

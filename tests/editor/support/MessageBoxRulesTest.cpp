@@ -1,7 +1,9 @@
 // The answers the boxes report, and the error boxes' first-line rule.
 #include <gtest/gtest.h>
 
-#include "MessageBoxRules.h"
+#include "editor/support/core/MessageBoxRules.h"
+
+using namespace support;
 
 TEST(MessageBoxRules, ABoxNotShownNeverMeansDoNotSave) {
   // 0 is what a dialog that could not be made returns, -1 what a failed one returns.

@@ -1,5 +1,6 @@
-// The message boxes: every kind and rule through the answering seam, and three for real,
-// answered by keys or a command posted to the dialog from a timer.
+// The message boxes: what each kind shows and in what order the hooks run, through the answering
+// seam, and three for real, answered by keys or a command posted to the dialog from a timer.
+// How a pressed button becomes an answer is tested once, in MessageBoxRulesTest.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,13 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "BoxRecorder.h"
-#include "MessageBoxes.h"
-#include "WindowPlacement.h"
+#include "editor/support/MessageBoxes.h"
+#include "editor/support/WindowPlacement.h"
+#include "resources/quillet_ids.h"
+#include "tests/editor/support/BoxRecorder.h"
+
+using namespace support;
 
 namespace {
 
-// What the hooks saw, in order: "modal", "hint N", and "box" from answerers that note it.
+// What the hooks saw, in order: "modal", "sounds", "hint N", and "box" from answerers that note it.
 std::vector<std::string> events;
 HWND testFrame = nullptr;
 
@@ -28,6 +32,10 @@ class MessageBoxesTest : public testing::Test {
     hooks.beforeModal = [] { events.push_back("modal"); };
     hooks.frameWindow = [] { return testFrame; };
     hooks.statusHint = [](unsigned id) { events.push_back("hint " + std::to_string(id)); };
+    hooks.soundsOn = [] {
+      events.push_back("sounds");
+      return false;
+    };
     SetMessageBoxHooks(hooks);
   }
   void TearDown() override {
@@ -38,10 +46,10 @@ class MessageBoxesTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(MessageBoxesTest, ErrorAndNoticeBoxes) {
-  BoxRecorder boxes({kButtonOk, kButtonCancel});
+TEST_F(MessageBoxesTest, ErrorBoxesBreakAfterTheRoutineNoticesDoNot) {
+  BoxRecorder boxes;
   EXPECT_EQ(ErrorBox(60009, "MakeFontStyle", 6), 0);
-  EXPECT_EQ(InfoBox(testFrame, 1000, 60009, "MakeFontStyle", 6), 0);  // Esc: still 0
+  EXPECT_EQ(InfoBox(testFrame, 1000, 60009, "MakeFontStyle", 6), 0);
   ASSERT_EQ(boxes.boxes().size(), 2u);
   const MessageBoxRequest& error = boxes.boxes()[0];
   EXPECT_EQ(error.kind, MessageBoxKind::Error);
@@ -57,74 +65,64 @@ TEST_F(MessageBoxesTest, ErrorAndNoticeBoxes) {
 TEST_F(MessageBoxesTest, PercentInAFileNameIsShownNotInterpreted) {
   BoxRecorder boxes;
   const char* name = "c:\\work\\100%s %d %n %%done.txt";
-  InfoBox(nullptr, 60020, 60021, name);
-  ErrorBox(60021, name);
+  InfoBox(nullptr, MSG_FILE_IO_TITLE, MSG_FILE_NOT_FOUND, name);
   AskSaveChanges(nullptr, name);
   AskDiscardChanges(nullptr, name);
-  ASSERT_EQ(boxes.boxes().size(), 4u);
+  ASSERT_EQ(boxes.boxes().size(), 3u);
   const std::string shown = std::string("File: ") + name + "\r\r";
   EXPECT_EQ(boxes.boxes()[0].text, shown + "File not found.");
-  EXPECT_EQ(boxes.boxes()[1].text, shown + "File not found.");
-  EXPECT_EQ(boxes.boxes()[2].text, shown + "This document has been edited.\rDo you want to save the changes?");
-  EXPECT_EQ(boxes.boxes()[3].text, shown + "This document has been edited.\rDo you want to discard these changes?");
+  EXPECT_EQ(boxes.boxes()[1].text, shown + "This document has been edited.\rDo you want to save the changes?");
+  EXPECT_EQ(boxes.boxes()[2].text, shown + "This document has been edited.\rDo you want to discard these changes?");
 }
 
-TEST_F(MessageBoxesTest, QuestionsAndTheirAnswers) {
-  BoxRecorder boxes({kButtonYes, kButtonNo, kButtonCancel, kButtonYes, kButtonNo, kButtonCancel, kButtonYes});
+TEST_F(MessageBoxesTest, QuestionsHaveTheirTitlesAndDefaultButtons) {
+  BoxRecorder boxes({kButtonYes, kButtonNo, kButtonYes, kButtonYes});
   EXPECT_EQ(YesNoBoxText(testFrame, true, "Replace", "All?"), 1);
-  EXPECT_EQ(YesNoBoxText(testFrame, true, "Replace", "All?"), 0);
-  EXPECT_EQ(YesNoBox(testFrame, false, 60020, 60024, "r.txt"), 0);  // Esc is No
+  EXPECT_EQ(YesNoBox(testFrame, false, MSG_FILE_IO_TITLE, 60024, "r.txt"), 0);
   EXPECT_EQ(AskSaveChanges(testFrame, "a.txt"), kSaveAnswerYes);
-  EXPECT_EQ(AskSaveChanges(testFrame, "a.txt"), kSaveAnswerNo);
-  EXPECT_EQ(AskSaveChanges(testFrame, "a.txt"), kSaveAnswerCancel);
   EXPECT_EQ(AskDiscardChanges(testFrame, "a.txt"), 1);
   const std::vector<MessageBoxRequest>& b = boxes.boxes();
-  ASSERT_EQ(b.size(), 7u);
+  ASSERT_EQ(b.size(), 4u);
   EXPECT_EQ(b[0].kind, MessageBoxKind::Question);
   EXPECT_EQ(b[0].defaultButton, kButtonYes);
-  EXPECT_EQ(b[2].defaultButton, kButtonNo);
-  EXPECT_EQ(b[2].title, "File I/O Error");
-  EXPECT_EQ(b[3].kind, MessageBoxKind::SaveQuestion);
-  EXPECT_EQ(b[3].title, "File Modified");
-  EXPECT_EQ(b[3].defaultButton, kButtonYes);
-  EXPECT_EQ(b[6].kind, MessageBoxKind::Question);
-  EXPECT_EQ(b[6].title, "Discard Changes");
-  EXPECT_EQ(b[6].defaultButton, kButtonNo);
-  EXPECT_EQ(events.back(), "modal");
-  EXPECT_EQ(events[events.size() - 2], "hint 113");  // the discard question's status hint first
+  EXPECT_EQ(b[1].defaultButton, kButtonNo);
+  EXPECT_EQ(b[1].title, "File I/O Error");
+  EXPECT_EQ(b[2].kind, MessageBoxKind::SaveQuestion);
+  EXPECT_EQ(b[2].title, "File Modified");
+  EXPECT_EQ(b[2].defaultButton, kButtonYes);
+  EXPECT_EQ(b[3].kind, MessageBoxKind::Question);
+  EXPECT_EQ(b[3].title, "Discard Changes");
+  EXPECT_EQ(b[3].defaultButton, kButtonNo);
 }
 
-TEST_F(MessageBoxesTest, EveryBoxRunsTheBeforeModalHookFirst) {
+TEST_F(MessageBoxesTest, EveryBoxClosesTheSplashAndAsksTheSoundsOptionFirst) {
   BoxRecorder boxes;
   SetMessageBoxAnswerer([](const MessageBoxRequest&) {
     events.push_back("box");
     return kButtonCancel;
   });
   ErrorBoxText("e");
-  InfoBoxText(nullptr, "t", "n");
   YesNoBoxText(nullptr, true, "t", "q");
-  AskSaveChanges(nullptr, "f");
+  AskDiscardChanges(nullptr, "f");
   ShowSystemStopBox("s", "Error");
-  EXPECT_EQ(events, (std::vector<std::string>{"modal", "box", "modal", "box", "modal", "box", "modal", "box",
-                                              "modal", "box"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"modal", "sounds", "box", "modal", "sounds", "box", "hint 113",
+                                              "modal", "sounds", "box", "modal", "box"}));
 }
 
 TEST_F(MessageBoxesTest, AMissingTextShowsOnlyGetStringsBox) {
   BoxRecorder boxes;
   EXPECT_EQ(ErrorBox(2990, "x"), 0);
-  EXPECT_EQ(InfoBox(nullptr, 2991, 60021, "x"), 0);  // missing title
-  EXPECT_EQ(YesNoBox(nullptr, true, 1000, 2993), 0);  // missing text
+  EXPECT_EQ(InfoBox(nullptr, 2991, MSG_FILE_NOT_FOUND, "x"), 0);  // missing title
+  EXPECT_EQ(YesNoBox(nullptr, true, 1000, 2993), 0);               // missing text
   ASSERT_EQ(boxes.boxes().size(), 3u);
   for (const MessageBoxRequest& box : boxes.boxes())
     EXPECT_EQ(box.text.rfind("GetString(LoadString)\r\rCannot load string resource (ID:299", 0), 0u) << box.text;
 }
 
-TEST_F(MessageBoxesTest, ABoxThatCannotBeShownNeverMeansDoNotSave) {
+TEST_F(MessageBoxesTest, ABoxThatCannotBeBuiltIsNeverTakenAsDoNotSave) {
   BoxRecorder boxes;
   const MessageBoxRequest save{MessageBoxKind::SaveQuestion, nullptr, "File Modified", "x", kButtonYes};
-  const MessageBoxRequest question{MessageBoxKind::Question, nullptr, "q", "x", kButtonYes};
   EXPECT_EQ(RunMessageBoxTemplate(save, TemplateBlock()), kSaveAnswerCancel);
-  EXPECT_EQ(RunMessageBoxTemplate(question, TemplateBlock()), 0);
   EXPECT_TRUE(boxes.boxes().empty());  // nothing was shown to answer
 }
 
@@ -237,33 +235,6 @@ TEST_F(MessageBoxesTest, RealQuestionWithDefaultNoAnsweredByTheYesMnemonic) {
   EXPECT_EQ(seen.owner, testFrame);
   EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonYes, kButtonNo}));
   EXPECT_FALSE(IsRectEmpty(&ScreenRect));
-}
-
-TEST_F(MessageBoxesTest, RealSaveQuestionAnsweredByEscapeIsCancel) {
-  ReadScreenRect();
-  BoxDriver driver([](HWND, HWND focus) { PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0); });
-  EXPECT_EQ(AskSaveChanges(nullptr, "c:\\100%s.txt"), kSaveAnswerCancel);
-  const SeenBox& seen = driver.seen();
-  ASSERT_TRUE(seen.found);
-  EXPECT_EQ(seen.caption, "File Modified");
-  EXPECT_EQ(seen.text, "File: c:\\100%s.txt\r\rThis document has been edited.\rDo you want to save the changes?");
-  EXPECT_EQ(seen.defaultId, kButtonYes);
-  EXPECT_EQ(seen.focusId, kButtonYes);
-  EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonCancel, kButtonYes, kButtonNo}));
-}
-
-TEST_F(MessageBoxesTest, RealErrorBoxClosedByAPostedCommand) {
-  ReadScreenRect();
-  BoxDriver driver([](HWND box, HWND) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
-  EXPECT_EQ(ErrorBox(60009, "MakeFontStyle", 6), 0);
-  const SeenBox& seen = driver.seen();
-  ASSERT_TRUE(seen.found);
-  EXPECT_EQ(seen.caption, "Error");
-  EXPECT_EQ(seen.text, "MakeFontStyle(GetDC)\r\rError detected reading screen device context\r\rCode 6");
-  EXPECT_EQ(seen.owner, testFrame);
-  EXPECT_EQ(seen.focusId, kButtonOk);
-  EXPECT_EQ(seen.buttons, (std::vector<int>{kButtonOk}));
-  EXPECT_EQ(events.front(), "modal");
 }
 
 TEST_F(MessageBoxesTest, RealBoxForAnOwnerThatHasGone) {

@@ -3,20 +3,20 @@
 
 #include <cstring>
 
-#include "MessageTable.h"
+#include "editor/support/core/MessageTable.h"
+
+using namespace support;
 
 TEST(MessageTable, CoversItsRangeExactly) {
-  for (unsigned id = kFirstMessageId; id <= kLastMessageId; ++id) {
+  for (unsigned id = MESSAGE_TABLE_FIRST; id <= MESSAGE_TABLE_LAST; ++id) {
     ASSERT_NE(MessageTableText(id), nullptr) << id;
     EXPECT_GT(std::strlen(MessageTableText(id)), 0u) << id;
   }
-  for (unsigned id : {0u, 1000u, 59999u, 60108u}) EXPECT_EQ(MessageTableText(id), nullptr) << id;
-  // Spot checks at the ends and where the ids are easy to shift by one.
-  EXPECT_STREQ(MessageTableText(60000), "Ready ...");
-  EXPECT_STREQ(MessageTableText(60009), "%s(GetDC): Error detected reading screen device context\r\rCode %d");
-  EXPECT_STREQ(MessageTableText(60041), "File: %s\r\rError detected setting EOF mark %u on this file\r\rCode %d");
-  EXPECT_STREQ(MessageTableText(60068), "%s opened");
-  EXPECT_STREQ(MessageTableText(60069), "%s opened for viewing");
-  EXPECT_STREQ(MessageTableText(60101), "Module: %s\r\rError detected loading this DLL library Module\rCode %d");
-  EXPECT_STREQ(MessageTableText(60104), "Help Topic ID: %u\r\rTopic not found in help file.\rCode: %d");
+  for (unsigned id : {0u, 1000u, MESSAGE_TABLE_FIRST - 1u, MESSAGE_TABLE_LAST + 1u})
+    EXPECT_EQ(MessageTableText(id), nullptr) << id;
+  // Where the ids are easy to shift by one.
+  EXPECT_STREQ(MessageTableText(MSG_READY), "Ready ...");
+  EXPECT_STREQ(MessageTableText(MSG_FILE_SET_EOF_FAILED),
+               "File: %s\r\rError detected setting EOF mark %u on this file\r\rCode %d");
+  EXPECT_STREQ(MessageTableText(MSG_HELP_TOPIC_MISSING), "Help Topic ID: %u\r\rTopic not found in help file.\rCode: %d");
 }

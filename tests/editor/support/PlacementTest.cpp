@@ -3,7 +3,9 @@
 
 #include <climits>
 
-#include "Placement.h"
+#include "editor/support/core/Placement.h"
+
+using namespace support;
 
 namespace {
 PlacementRecord At(int top, int left) { return PlacementRecord{top, left, 300, 400, 3}; }

@@ -9,17 +9,17 @@
 #include <cstring>
 #include <string>
 
-#include "SettingsStore.h"
+#include "editor/support/SettingsStore.h"
 
 class RegistryTest : public testing::Test {
  protected:
   void SetUp() override {
     root_ = "Software\\Orvane\\SupportTests-" + std::to_string(GetCurrentProcessId());
     RegDeleteTreeA(HKEY_CURRENT_USER, root_.c_str());
-    SetSettingsRoot(root_.c_str());
+    support::SetSettingsRoot(root_.c_str());
   }
   void TearDown() override {
-    SetSettingsRoot("");
+    support::SetSettingsRoot("");
     RegDeleteTreeA(HKEY_CURRENT_USER, root_.c_str());
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orvane");  // only when nothing else lives there
   }

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "SafeFormat.h"
+#include "editor/support/core/SafeFormat.h"
+
+using namespace support;
 
 namespace {
 std::string Format(const char* format, FormatArgs args, std::size_t max = 511) {

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "FontSettings.h"
-#include "RegistryTestRoot.h"
-#include "SettingsStore.h"
+#include "editor/support/FontSettings.h"
+#include "editor/support/SettingsStore.h"
+#include "tests/editor/support/RegistryTestRoot.h"
+
+using namespace support;
 
 using SettingsStoreTest = RegistryTest;
 

@@ -1,7 +1,9 @@
 // What a stored setting must look like to be used, and what reads as missing.
 #include <gtest/gtest.h>
 
-#include "StoredValue.h"
+#include "editor/support/core/StoredValue.h"
+
+using namespace support;
 
 namespace {
 // A text as the registry stores it: 16-bit little-endian units.

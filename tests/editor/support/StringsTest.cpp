@@ -5,8 +5,10 @@
 
 #include <string>
 
-#include "BoxRecorder.h"
-#include "Strings.h"
+#include "editor/support/Strings.h"
+#include "tests/editor/support/BoxRecorder.h"
+
+using namespace support;
 
 TEST(GetString, TableAndResourceRanges) {
   char text[512];

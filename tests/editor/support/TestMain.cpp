@@ -1,17 +1,12 @@
-// Runs the support library's Windows tests. A box that a test did not expect is answered here
-// (Cancel) and reported as a failure, so that no test can hang on a dialog nobody closes.
-#include <windows.h>
-
+// Runs the support library's Windows tests; a box that a test did not expect fails it.
 #include <gtest/gtest.h>
 
-#include "MessageBoxes.h"
+#include "tests/editor/support/BoxRecorder.h"
+
+using namespace support;
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  soundsOn = false;
-  SetMessageBoxAnswerer([](const MessageBoxRequest& request) {
-    ADD_FAILURE() << "unexpected message box \"" << request.title << "\": " << request.text;
-    return kButtonCancel;
-  });
+  FailOnUnexpectedBoxes();
   return RUN_ALL_TESTS();
 }

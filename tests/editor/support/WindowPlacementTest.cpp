@@ -6,8 +6,10 @@
 
 #include <vector>
 
-#include "RegistryTestRoot.h"
-#include "WindowPlacement.h"
+#include "editor/support/WindowPlacement.h"
+#include "tests/editor/support/RegistryTestRoot.h"
+
+using namespace support;
 
 namespace {
 

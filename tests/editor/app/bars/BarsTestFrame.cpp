@@ -1,19 +1,27 @@
 // The test program's frame, the editor state with a SaveSettings that counts, and main.
-#include "BarsTestFrame.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
 
 #include <utility>
 
-#include "EditorState.h"
-#include "EditorSupport.h"
-#include "FrameGlobals.h"
-#include "StatusBar.h"
-#include "Toolbar.h"
-#include "quillet_ids.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/Toolbar.h"
+#include "editor/support/EditorSupport.h"
+#include "resources/quillet_ids.h"
+#include "tests/editor/app/EditorStateGuard.h"
+#include "tests/editor/support/BoxRecorder.h"
+#include "tests/support/Messages.h"
 
-EditorState editorState;
 int saveSettingsCalls = 0;
 
+namespace editor {
+EditorState editorState;
 void SaveSettings() { ++saveSettingsCalls; }
+}  // namespace editor
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -95,14 +103,6 @@ void SetFrameClientSize(int width, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
 std::string StatusPartText(int part, bool* noBorders) {
   char text[512] = "";
   const LRESULT answer = SendMessageA(statusWindow, SB_GETTEXTLENGTHA, part, 0);
@@ -124,28 +124,14 @@ void BarsTest::SetUp() {
   if (IsIconic(frameWindow) || !IsWindowVisible(frameWindow)) ShowWindow(frameWindow, SW_RESTORE);
   SetFrameClientSize(600, 360);
   RecreateBars();
-  PumpMessages();
+  testsupport::PumpMessages();
 }
 
 void BarsTest::TearDown() {
-  PumpMessages();
+  testsupport::PumpMessages();
   SetSettingsRoot("");
   RegDeleteTreeA(HKEY_CURRENT_USER, root_.c_str());
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orvane");  // only when nothing else lives there
-}
-
-std::string BarsTest::ReadRawString(const char* section, const char* name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, (root_ + "\\" + section).c_str(), 0, KEY_QUERY_VALUE, &key) !=
-      ERROR_SUCCESS)
-    return "<missing>";
-  char data[2048];
-  DWORD size = sizeof data;
-  DWORD type = 0;
-  const LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS || type != REG_SZ || size == 0) return "<missing>";
-  return std::string(data, size - 1);
 }
 
 TrayRecorder::TrayRecorder(bool answer) : answer_(answer) {
@@ -162,30 +148,13 @@ int main(int argc, char** argv) {
   instanceHandle = GetModuleHandleA(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  soundsOn = false;
-  SetMessageBoxAnswerer([](const MessageBoxRequest& request) {
-    ADD_FAILURE() << "unexpected message box \"" << request.title << "\": " << request.text;
-    return kButtonCancel;
-  });
+  FailOnUnexpectedBoxes();
+  GuardEditorStateAroundEachTest();
   // No test may reach the real notification area.
   SetTrayNotifier([](DWORD, const NOTIFYICONDATAA&) {
     ADD_FAILURE() << "notification-area call outside a TrayRecorder";
     return false;
   });
-  // "--show": the frame with its bars stays up for a look (or a screenshot) until it is closed.
-  if (argc > 1 && std::string(argv[1]) == "--show") {
-    SetTrayNotifier({});
-    HWND frame = TestFrame();
-    SetFrameClientSize(640, 360);
-    SetToolButtonState(ID_FILE_SAVE, false);
-    ShowStatus(IDS_LINE_SELECTED, 12);
-    MSG message;
-    while (IsWindow(frame) && GetMessageA(&message, nullptr, 0, 0) > 0) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    return 0;
-  }
   const int result = RUN_ALL_TESTS();
   if (frameWindow) DestroyWindow(frameWindow);
   return result;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "TrayIcon.h"
+#include "editor/app/TrayIcon.h"
 
 // SaveSettings of the test program only counts its calls.
 extern int saveSettingsCalls;
@@ -23,8 +23,6 @@ HWND TestFrame();
 void RecreateBars();
 // Gives the frame this client size, laying it out through its WM_SIZE.
 void SetFrameClientSize(int width, int height);
-// Runs every queued message of the thread.
-void PumpMessages();
 
 // The status bar's text of a part, and whether it is drawn without borders.
 std::string StatusPartText(int part, bool* noBorders = nullptr);
@@ -35,9 +33,6 @@ class BarsTest : public testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-
-  // A value under the test's settings root as stored, or "<missing>".
-  std::string ReadRawString(const char* section, const char* name);
 
   std::string root_;
 };
@@ -61,5 +56,5 @@ class TrayRecorder {
  private:
   std::vector<Call> calls_;
   bool answer_;
-  TrayNotifier previous_;
+  editor::TrayNotifier previous_;
 };

@@ -7,14 +7,25 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "BarsTestFrame.h"
-#include "EditorState.h"
-#include "SettingsStore.h"
-#include "FrameGlobals.h"
-#include "StatusBar.h"
-#include "Toolbar.h"
-#include "quillet_ids.h"
+#include "common/win32/Handles.h"
+#include "common/win32/Handles.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/StatusBar.h"
+#include "editor/app/Toolbar.h"
+#include "editor/support/SettingsStore.h"
+#include "editor/support/SettingsStore.h"
+#include "resources/quillet_ids.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Messages.h"
+#include "tests/support/Picture.h"
+#include "tests/support/Picture.h"
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -41,67 +52,90 @@ HWND ToolbarTips() { return reinterpret_cast<HWND>(SendMessageA(toolbarWindow, T
 using ToolbarTest = BarsTest;
 
 TEST_F(ToolbarTest, StartsWithTheStandardButtonsAndThe31Pictures) {
-  ASSERT_NE(toolbarWindow, nullptr);
-  EXPECT_EQ(GetDlgCtrlID(toolbarWindow), IDC_TOOLBAR);
   EXPECT_EQ(GetParent(toolbarWindow), frameWindow);
-  const LONG_PTR style = GetWindowLongPtrA(toolbarWindow, GWL_STYLE);
-  EXPECT_TRUE(style & TBSTYLE_TOOLTIPS);
-  EXPECT_TRUE(style & CCS_ADJUSTABLE);
-  EXPECT_TRUE(style & WS_CLIPSIBLINGS);
-  EXPECT_TRUE(IsWindowVisible(toolbarWindow));
+  EXPECT_TRUE(GetWindowLongPtrA(toolbarWindow, GWL_STYLE) & CCS_ADJUSTABLE);
   EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
-  EXPECT_NE(ToolbarTips(), nullptr);
-
-  // Button 3 is Open with picture 1; every button starts enabled.
   TBBUTTON open{};
   ASSERT_TRUE(SendMessageA(toolbarWindow, TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&open)));
-  EXPECT_EQ(open.idCommand, ID_FILE_OPEN);
   EXPECT_EQ(open.iBitmap, TOOLBAR_IMAGE_OPEN);
-  EXPECT_TRUE(open.fsState & TBSTATE_ENABLED);
-
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarWindow, TB_GETIMAGELIST, 0, 0));
-  ASSERT_NE(images, nullptr);
   EXPECT_EQ(ImageList_GetImageCount(images), TOOLBAR_IMAGE_COUNT);
-  int width = 0, height = 0;
-  ASSERT_TRUE(ImageList_GetIconSize(images, &width, &height));
-  EXPECT_EQ(width, TOOLBAR_IMAGE_SIZE);
-  EXPECT_EQ(height, TOOLBAR_IMAGE_SIZE);
 }
 
-TEST_F(ToolbarTest, StripBackgroundIsMaskedToTheButtonFace) {
-  // Drawn transparently onto magenta, the strip's corner pixel (background) must stay magenta.
+TEST_F(ToolbarTest, StripBackgroundIsMasked) {
+  // Drawn transparently onto magenta, the strip's corner pixel (background) stays magenta.
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarWindow, TB_GETIMAGELIST, 0, 0));
   ASSERT_NE(images, nullptr);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
-  HGDIOBJ old = SelectObject(memory, canvas);
-  const RECT all{0, 0, 16, 16};
-  HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-  FillRect(memory, &all, magenta);
-  ImageList_Draw(images, TOOLBAR_IMAGE_NEW, memory, 0, 0, ILD_TRANSPARENT);
-  EXPECT_EQ(GetPixel(memory, 0, 0), RGB(255, 0, 255));
-  SelectObject(memory, old);
-  DeleteObject(magenta);
-  DeleteObject(canvas);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  const testsupport::Picture picture = testsupport::Picture::Drawn(16, 16, [images](HDC dc) {
+    win32::UniqueBrush magenta(CreateSolidBrush(RGB(255, 0, 255)));
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, magenta.get());
+    ImageList_Draw(images, TOOLBAR_IMAGE_NEW, dc, 0, 0, ILD_TRANSPARENT);
+  });
+  EXPECT_EQ(picture.At(0, 0), RGB(255, 0, 255));
 }
 
-TEST_F(ToolbarTest, CreationStoresStandardAndRestoresCustom) {
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Standard"), EncodeToolbarLayout(StandardToolbarLayout()));
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "<missing>");
+// The stored layouts' key, as the control's own save and restore keeps them.
+std::string LayoutKey() { return GetSettingsRoot() + "\\" + kToolbarLayoutSection; }
 
-  WriteSettingString(kToolbarLayoutSection, "Custom", "399,0,101,341");
-  RecreateBars();
-  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{399, 0, 101, 341}));
-  // "Standard" is always the built-in layout, whatever the user made of the toolbar.
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Standard"), EncodeToolbarLayout(StandardToolbarLayout()));
+// The type of a stored layout value, 0 when there is none.
+DWORD StoredType(const char* name) {
+  DWORD type = 0;
+  if (RegGetValueA(HKEY_CURRENT_USER, LayoutKey().c_str(), name, RRF_RT_ANY, &type, nullptr, nullptr) != ERROR_SUCCESS)
+    return 0;
+  return type;
 }
 
-TEST_F(ToolbarTest, DamagedCustomLayoutLeavesTheStandardOne) {
-  WriteSettingString(kToolbarLayoutSection, "Custom", "101,banana");
+void StoreBinary(const char* name, const std::vector<DWORD>& data) {
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, LayoutKey().c_str(), name, REG_BINARY, data.data(),
+                            static_cast<DWORD>(data.size() * sizeof(DWORD))),
+            ERROR_SUCCESS);
+}
+
+TEST_F(ToolbarTest, LayoutsAreKeptByTheControlsOwnSaveAndRestore) {
+  EXPECT_EQ(StoredType(kStandardLayoutName), static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(StoredType(kCustomLayoutName), 0u);  // a missing "Custom" leaves the standard layout
+  ApplyToolbarLayout({ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW, ID_EDIT_INSERT_DATE});
+  SaveToolbarLayout(kCustomLayoutName);  // as at shutdown
+  EXPECT_EQ(StoredType(kCustomLayoutName), static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(saveSettingsCalls, 0);
+  RecreateBars();  // a restart
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW, ID_EDIT_INSERT_DATE}));
+  EXPECT_EQ(saveSettingsCalls, 0);  // restoring is no customisation
+  EXPECT_EQ(StatusPartText(0), "Ready ...");
+}
+
+TEST_F(ToolbarTest, ALayoutStoredByAnyToolbarInTheControlsFormatIsRestored) {
+  // A plain toolbar, none of the program's code, stores its buttons under "Custom".
+  HWND plain = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | CCS_NORESIZE, 0, 0, 10, 10, frameWindow,
+                               nullptr, instanceHandle, nullptr);
+  ASSERT_NE(plain, nullptr);
+  SendMessageA(plain, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  TBBUTTON buttons[] = {{0, ID_FILE_SAVE_ALL, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1},
+                        {0, 0, 0, BTNS_SEP, {}, 0, -1},
+                        {0, ID_EDIT_SORT, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1}};
+  SendMessageA(plain, TB_ADDBUTTONSA, 3, reinterpret_cast<LPARAM>(buttons));
+  const std::string key = LayoutKey();
+  TBSAVEPARAMSA params{HKEY_CURRENT_USER, key.c_str(), kCustomLayoutName};
+  ASSERT_TRUE(SendMessageA(plain, TB_SAVERESTOREA, TRUE, reinterpret_cast<LPARAM>(&params)));
+  DestroyWindow(plain);
+
   RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{ID_FILE_SAVE_ALL, 0, ID_EDIT_SORT}));
+  // Its buttons carry the table's pictures.
+  TBBUTTON sort{};
+  ASSERT_TRUE(SendMessageA(toolbarWindow, TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&sort)));
+  EXPECT_EQ(sort.iBitmap, TOOLBAR_IMAGE_SORT);
+}
+
+TEST_F(ToolbarTest, AStoredValueThatIsNoLayoutOfThisToolbarLeavesItAsItWas) {
+  StoreBinary(kCustomLayoutName, {ID_FILE_NEW, 12345, ID_FILE_NEW});
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
+  // Reset stands in the built-in layout even when the stored standard one is damaged.
+  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 1, 0);
+  StoreBinary(kStandardLayoutName, {54321});
+  SendToolbarNotify(TBN_RESET);
   EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
 }
 
@@ -114,13 +148,10 @@ TEST_F(ToolbarTest, CustomisedLayoutSurvivesRestartAndResetBringsBackTheStandard
   TBBUTTON topmost{TOOLBAR_IMAGE_TOPMOST, ID_VIEW_ALWAYS_ON_TOP, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
   SendMessageA(toolbarWindow, TB_INSERTBUTTONA, 0, reinterpret_cast<LPARAM>(&topmost));
   const ToolbarLayout customised = GetToolbarLayout();
-  ASSERT_EQ(customised.size(), kStandardToolbarEntryCount - 1);
   ASSERT_EQ(customised.front(), ID_VIEW_ALWAYS_ON_TOP);
 
   SendToolbarNotify(TBN_ENDADJUST);
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), EncodeToolbarLayout(customised));
   EXPECT_EQ(saveSettingsCalls, 1);
-
   RecreateBars();  // a restart
   EXPECT_EQ(GetToolbarLayout(), customised);
 
@@ -132,64 +163,26 @@ TEST_F(ToolbarTest, CustomisedLayoutSurvivesRestartAndResetBringsBackTheStandard
   EXPECT_EQ(saveSettingsCalls, 2);
 }
 
-TEST_F(ToolbarTest, ResetWorksEvenWhenTheStoredStandardIsDamaged) {
-  SendMessageA(toolbarWindow, TB_DELETEBUTTON, 1, 0);
-  WriteSettingString(kToolbarLayoutSection, "Standard", "garbage");
-  SendToolbarNotify(TBN_RESET);
-  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
-}
-
-TEST_F(ToolbarTest, SaveLayoutAtShutdownWritesCustom) {
-  ApplyToolbarLayout({101, 0, 102});
-  SaveToolbarLayout("Custom");
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "101,0,102");
-  EXPECT_EQ(saveSettingsCalls, 0);
-}
-
-TEST_F(ToolbarTest, BeginningCustomisationShowsTheCustomizeHint) {
-  SendToolbarNotify(TBN_BEGINADJUST);
-  EXPECT_EQ(StatusPartText(0), "Add, remove and arrange the toolbar buttons");
-}
-
 TEST_F(ToolbarTest, OffersEveryTableEntryWithItsTextToTheCustomisationDialog) {
-  struct Case {
-    int index;
-    int command;
-    BYTE style;
-    const char* text;
-  };
-  for (const Case& c : {Case{0, 0, BTNS_SEP, ""}, Case{1, ID_FILE_NEW, BTNS_BUTTON, "New"},
-                        Case{24, ID_VIEW_GO_TO_LINE, BTNS_BUTTON, "Go To"},
-                        Case{35, ID_VIEW_ALWAYS_ON_TOP, BTNS_BUTTON, "Topmost"},
-                        Case{42, ID_EDIT_INSERT_DATE, BTNS_BUTTON, "Timestamp"}}) {
-    char text[64];
-    std::memset(text, 'x', sizeof text);
+  auto ask = [](int index, char* text, int capacity) {
     NMTOOLBARA info{};
     info.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
-    info.iItem = c.index;
+    info.iItem = index;
     info.pszText = text;
-    info.cchText = sizeof text;
-    EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info)), TRUE) << c.index;
-    EXPECT_EQ(info.tbButton.idCommand, c.command) << c.index;
-    EXPECT_EQ(info.tbButton.fsStyle & BTNS_SEP, c.style & BTNS_SEP) << c.index;
-    EXPECT_STREQ(text, c.text) << c.index;
-  }
-  NMTOOLBARA past{};
-  past.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
-  past.iItem = static_cast<int>(kToolbarEntryCount);
-  EXPECT_EQ(SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&past)), FALSE);
-
+    info.cchText = capacity;
+    const LRESULT more = SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info));
+    return more ? info.tbButton.idCommand : -1;
+  };
+  char text[64];
+  EXPECT_EQ(ask(0, text, sizeof text), 0);  // a separator, without a text
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(ask(42, text, sizeof text), ID_EDIT_INSERT_DATE);
+  EXPECT_STREQ(text, "Timestamp");
+  EXPECT_EQ(ask(static_cast<int>(kToolbarEntryCount), text, sizeof text), -1);  // no more buttons
   // A short buffer gets what fits and its terminator, nothing past it.
-  char small[6];
-  std::memset(small, 'x', sizeof small);
-  NMTOOLBARA info{};
-  info.hdr = {toolbarWindow, IDC_TOOLBAR, static_cast<UINT>(TBN_GETBUTTONINFOA)};
-  info.iItem = 35;
-  info.pszText = small;
-  info.cchText = 4;
-  SendMessageA(frameWindow, WM_NOTIFY, IDC_TOOLBAR, reinterpret_cast<LPARAM>(&info));
-  EXPECT_STREQ(small, "Top");
-  EXPECT_EQ(small[4], 'x');
+  std::memset(text, 'x', sizeof text);
+  ask(35, text, 4);
+  EXPECT_STREQ(text, "Top");
 
   // The wide request of a Unicode toolbar gets the same.
   wchar_t wide[32] = L"";
@@ -226,27 +219,18 @@ TEST_F(ToolbarTest, ButtonStatesFollowEnableAndCheckCalls) {
   EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
   EXPECT_TRUE(ButtonState(ID_FILE_SAVE) & TBSTATE_INDETERMINATE);
   SetToolButtonState(ID_FILE_SAVE, true);
-  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_SAVE, 0));
   EXPECT_FALSE(ButtonState(ID_FILE_SAVE) & TBSTATE_INDETERMINATE);
-
-  // A hidden button is shown again by either call.
-  SendMessageA(toolbarWindow, TB_HIDEBUTTON, ID_EDIT_CUT, TRUE);
+  SendMessageA(toolbarWindow, TB_HIDEBUTTON, ID_EDIT_CUT, TRUE);  // either call shows it again
   SetToolButtonState(ID_EDIT_CUT, true);
   EXPECT_FALSE(SendMessageA(toolbarWindow, TB_ISBUTTONHIDDEN, ID_EDIT_CUT, 0));
 
   // Always on Top is not on the standard toolbar: the calls leave the toolbar alone.
-  const ToolbarLayout before = GetToolbarLayout();
   CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, true);
-  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);
-  SetToolButtonState(0, false);  // separators are not buttons
-  EXPECT_EQ(GetToolbarLayout(), before);
-  EXPECT_TRUE(ButtonState(ID_FILE_NEW) & TBSTATE_ENABLED);
-
+  SetToolButtonState(0, false);
+  EXPECT_EQ(GetToolbarLayout(), StandardToolbarLayout());
   ApplyToolbarLayout({ID_VIEW_ALWAYS_ON_TOP, 0, ID_FILE_NEW});
   CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, true);
-  EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
-  // Disabling keeps the check; enabling keeps it too.
-  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);
+  SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, false);  // disabling and enabling keep the check
   SetToolButtonState(ID_VIEW_ALWAYS_ON_TOP, true);
   EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONCHECKED, ID_VIEW_ALWAYS_ON_TOP, 0));
   CheckToolButton(ID_VIEW_ALWAYS_ON_TOP, false);
@@ -260,44 +244,35 @@ TEST_F(ToolbarTest, ButtonsKeepTheirStatesAcrossALayoutChange) {
   EXPECT_TRUE(SendMessageA(toolbarWindow, TB_ISBUTTONENABLED, ID_FILE_OPEN, 0));
 }
 
-TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
+// The client window's top: below the toolbar while it is shown.
+int ClientTop() {
   RECT client{};
   GetWindowRect(mdiClient, &client);
   MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  RECT bar{};
-  GetWindowRect(toolbarWindow, &bar);
-  EXPECT_EQ(client.top, bar.bottom - bar.top);
-
-  ToggleToolbar();
-  PumpMessages();
-  EXPECT_EQ(editorState.ToolBar, 0);
-  EXPECT_FALSE(IsWindowVisible(toolbarWindow));
-  GetWindowRect(mdiClient, &client);
-  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, 0);
-
-  ToggleToolbar();
-  PumpMessages();
-  EXPECT_EQ(editorState.ToolBar, 1);
-  EXPECT_TRUE(IsWindowVisible(toolbarWindow));
-  GetWindowRect(mdiClient, &client);
-  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, bar.bottom - bar.top);
+  return client.top;
 }
 
-TEST_F(ToolbarTest, HiddenByTheOptionAtCreation) {
+TEST_F(ToolbarTest, ToolbarCommandHidesAndShowsItAndTheClientFollows) {
+  RECT bar{};
+  GetWindowRect(toolbarWindow, &bar);
+  EXPECT_EQ(ClientTop(), bar.bottom - bar.top);
+  ToggleToolbar();
+  testsupport::PumpMessages();
+  EXPECT_EQ(editorState.ToolBar, 0);
+  EXPECT_FALSE(IsWindowVisible(toolbarWindow));
+  EXPECT_EQ(ClientTop(), 0);
+  ToggleToolbar();
+  testsupport::PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(toolbarWindow));
+  EXPECT_EQ(ClientTop(), bar.bottom - bar.top);
+
+  // Hidden by the option at creation, it stays hidden when its buttons change, and offers no
+  // customisation.
   editorState.ToolBar = 0;
   RecreateBars();
-  ASSERT_NE(toolbarWindow, nullptr);
-  EXPECT_FALSE(IsWindowVisible(toolbarWindow));
-  // Changing its buttons keeps it hidden; the frame's client starts at the top.
   ApplyToolbarLayout({ID_FILE_NEW});
   EXPECT_FALSE(GetWindowLongPtrA(toolbarWindow, GWL_STYLE) & WS_VISIBLE);
-  RECT client{};
-  GetWindowRect(mdiClient, &client);
-  MapWindowPoints(nullptr, frameWindow, reinterpret_cast<POINT*>(&client), 2);
-  EXPECT_EQ(client.top, 0);
-  // Customisation is only offered for a shown toolbar; nothing opens here.
+  EXPECT_EQ(ClientTop(), 0);
   CustomizeToolbar();
   EXPECT_EQ(saveSettingsCalls, 0);
 }
@@ -322,9 +297,10 @@ TEST_F(ToolbarTest, RealCustomisationDialogReportsBeginAndEnd) {
   UnhookWindowsHookEx(closeHook);
   closeHook = nullptr;
   // The dialog asked for the entries, and its end stored the layout and the settings.
-  EXPECT_EQ(ReadRawString(kToolbarLayoutSection, "Custom"), "101,0,102");
-  EXPECT_EQ(saveSettingsCalls, 1);
   EXPECT_EQ(StatusPartText(0), "Add, remove and arrange the toolbar buttons");
+  EXPECT_EQ(saveSettingsCalls, 1);
+  RecreateBars();
+  EXPECT_EQ(GetToolbarLayout(), (ToolbarLayout{ID_FILE_NEW, 0, ID_FILE_OPEN}));
 }
 
 }  // namespace

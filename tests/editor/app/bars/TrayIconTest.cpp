@@ -6,12 +6,17 @@
 
 #include <cstring>
 
-#include "BarsTestFrame.h"
-#include "EditorState.h"
-#include "FrameGlobals.h"
-#include "MessageBoxes.h"
-#include "TrayIcon.h"
-#include "quillet_ids.h"
+#include "common/win32/Handles.h"
+#include "editor/app/EditorState.h"
+#include "editor/app/FrameGlobals.h"
+#include "editor/app/TrayIcon.h"
+#include "editor/support/MessageBoxes.h"
+#include "resources/quillet_ids.h"
+#include "tests/editor/app/bars/BarsTestFrame.h"
+#include "tests/support/Messages.h"
+
+using namespace editor;
+using namespace support;
 
 namespace {
 
@@ -44,22 +49,6 @@ TEST_F(TrayIconTest, AddPutsTheIconWithItsCallbackAndTip) {
   AddTrayIcon(nullptr);
   ASSERT_EQ(tray.calls().size(), 1u);
   EXPECT_STREQ(tray.calls()[0].data.szTip, "");
-
-  // A tip longer than the record's field is cut, terminated.
-  tray.clear();
-  const std::string longTip(200, 't');
-  AddTrayIcon(longTip.c_str());
-  ASSERT_EQ(tray.calls().size(), 1u);
-  EXPECT_EQ(std::strlen(tray.calls()[0].data.szTip), sizeof tray.calls()[0].data.szTip - 1);
-}
-
-TEST_F(TrayIconTest, RemoveDeletesTheFramesIcon) {
-  TrayRecorder tray;
-  RemoveTrayIcon();
-  ASSERT_EQ(tray.calls().size(), 1u);
-  EXPECT_EQ(tray.calls()[0].message, static_cast<DWORD>(NIM_DELETE));
-  EXPECT_EQ(tray.calls()[0].data.hWnd, frameWindow);
-  EXPECT_EQ(tray.calls()[0].data.uID, 0x80C8u);
 }
 
 TEST_F(TrayIconTest, MinimisingWithoutTaskTrayLeavesAnOrdinaryMinimisedFrame) {
@@ -91,7 +80,7 @@ TEST_F(TrayIconTest, MinimisingWithTaskTrayHidesTheFrameAndAClickBringsItBack) {
   SendMessageA(frameWindow, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
   EXPECT_TRUE(IsWindowVisible(frameWindow));
   EXPECT_FALSE(IsIconic(frameWindow));
-  PumpMessages();
+  testsupport::PumpMessages();
   // The frame is laid out again on its way back.
   RECT client{};
   GetClientRect(frameWindow, &client);
@@ -139,38 +128,21 @@ TEST_F(TrayIconTest, ShownFromTheIconTheFrameTakesTheTopMostOption) {
   EXPECT_TRUE(IsTopmost(frameWindow));
 }
 
-// Stand-ins for the error-code window and the character chart, of their classes.
-class ReferenceWindows {
- public:
-  ReferenceWindows() {
-    for (const char* name : {"MSErrorsClass", "TableWindowClass"}) {
-      WNDCLASSA windowClass{};
-      windowClass.lpfnWndProc = DefWindowProcA;
-      windowClass.hInstance = instanceHandle;
-      windowClass.lpszClassName = name;
-      RegisterClassA(&windowClass);
-    }
-    errors_ = CreateWindowExA(0, "MSErrorsClass", "errors", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, instanceHandle,
-                              nullptr);
-    chart_ = CreateWindowExA(0, "TableWindowClass", "chart", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                             instanceHandle, nullptr);
-  }
-  ~ReferenceWindows() {
-    DestroyWindow(errors_);
-    DestroyWindow(chart_);
-  }
-  HWND errors() const { return errors_; }
-  HWND chart() const { return chart_; }
-
- private:
-  HWND errors_;
-  HWND chart_;
-};
+// A stand-in for the error-code window or the character chart, of its class.
+win32::UniqueWindow ReferenceWindow(const char* className) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = instanceHandle;
+  windowClass.lpszClassName = className;
+  RegisterClassA(&windowClass);
+  return win32::UniqueWindow(
+      CreateWindowExA(0, className, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, instanceHandle, nullptr));
+}
 
 TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWindows) {
-  ReferenceWindows windows;
-  ASSERT_NE(windows.errors(), nullptr);
-  ASSERT_NE(windows.chart(), nullptr);
+  const win32::UniqueWindow errors = ReferenceWindow("MSErrorsClass");
+  const win32::UniqueWindow chart = ReferenceWindow("TableWindowClass");
+  ASSERT_TRUE(errors && chart);
   editorState.errorsPlacement.show = 0;
   editorState.asciiPlacement.show = 0;
 
@@ -179,8 +151,8 @@ TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWind
   EXPECT_TRUE(IsTopmost(frameWindow));
   EXPECT_EQ(editorState.errorsPlacement.show, 1);
   EXPECT_EQ(editorState.asciiPlacement.show, 1);
-  EXPECT_TRUE(IsTopmost(windows.errors()));
-  EXPECT_TRUE(IsTopmost(windows.chart()));
+  EXPECT_TRUE(IsTopmost(errors.get()));
+  EXPECT_TRUE(IsTopmost(chart.get()));
   // The rest of the records stays as it was.
   EXPECT_EQ(editorState.errorsPlacement.width, PlacementRecord().width);
 
@@ -189,21 +161,8 @@ TEST_F(TrayIconTest, AlwaysOnTopReachesTheFrameTheRecordsAndTheOpenReferenceWind
   EXPECT_FALSE(IsTopmost(frameWindow));
   EXPECT_EQ(editorState.errorsPlacement.show, 0);
   EXPECT_EQ(editorState.asciiPlacement.show, 0);
-  EXPECT_FALSE(IsTopmost(windows.errors()));
-  EXPECT_FALSE(IsTopmost(windows.chart()));
-}
-
-TEST_F(TrayIconTest, ReapplyingTheOptionToTheFrameLeavesTheRecordsAlone) {
-  editorState.TopMost = 1;
-  editorState.errorsPlacement.show = 0;
-  editorState.asciiPlacement.show = 1;
-  ApplyFrameTopMost();
-  EXPECT_TRUE(IsTopmost(frameWindow));
-  EXPECT_EQ(editorState.errorsPlacement.show, 0);
-  EXPECT_EQ(editorState.asciiPlacement.show, 1);
-  editorState.TopMost = 0;
-  ApplyFrameTopMost();
-  EXPECT_FALSE(IsTopmost(frameWindow));
+  EXPECT_FALSE(IsTopmost(errors.get()));
+  EXPECT_FALSE(IsTopmost(chart.get()));
 }
 
 }  // namespace
