@@ -232,38 +232,15 @@ bool Offer(UINT format, HANDLE handle) {
 }
 
 HGLOBAL GlobalCopy(const void* a, size_t aSize, const void* b, size_t bSize) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, aSize + bSize);
-  if (!memory) return nullptr;
-  BYTE* p = static_cast<BYTE*>(GlobalLock(memory));
-  if (!p) {
-    GlobalFree(memory);
-    return nullptr;
+  win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, aSize + bSize));
+  {
+    win32::GlobalLockGuard<BYTE> p(memory.get());
+    if (!p.get()) return nullptr;
+    std::memcpy(p.get(), a, aSize);
+    if (bSize) std::memcpy(p.get() + aSize, b, bSize);
   }
-  std::memcpy(p, a, aSize);
-  if (bSize) std::memcpy(p + aSize, b, bSize);
-  GlobalUnlock(memory);
-  return memory;
+  return memory.release();
 }
-
-// The clipboard, opened for the scope; another program may hold it for a moment.
-class Clipboard {
- public:
-  explicit Clipboard(HWND owner) {
-    for (int attempt = 0; attempt < 20 && !open_; ++attempt) {
-      if (attempt) Sleep(10);
-      open_ = OpenClipboard(owner) != FALSE;
-    }
-  }
-  Clipboard(const Clipboard&) = delete;
-  Clipboard& operator=(const Clipboard&) = delete;
-  ~Clipboard() {
-    if (open_) CloseClipboard();
-  }
-  bool open() const { return open_; }
-
- private:
-  bool open_ = false;
-};
 
 }  // namespace
 
@@ -323,7 +300,7 @@ bool CopyChart(const ChartModel& model, SIZE size, int32_t format, HWND owner) {
       return false;
   }
   if (!data) return false;
-  Clipboard clipboard(owner);
+  win32::ClipboardScope clipboard(owner, 20);
   if (!clipboard.open() || !EmptyClipboard()) {
     if (clipboardFormat == CF_ENHMETAFILE) {
       DeleteEnhMetaFile(static_cast<HENHMETAFILE>(data));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <utility>
@@ -50,6 +51,7 @@ struct LibraryTraits { static void Free(HMODULE h) { FreeLibrary(h); } };
 struct RegistryKeyTraits { static void Free(HKEY h) { RegCloseKey(h); } };
 struct GlobalMemoryTraits { static void Free(HGLOBAL h) { GlobalFree(h); } };
 struct LocalMemoryTraits { static void Free(HLOCAL h) { LocalFree(h); } };
+struct ImageListTraits { static void Free(HIMAGELIST h) { ImageList_Destroy(h); } };  // comctl32
 
 using UniquePen = UniqueHandle<HPEN, GdiObjectTraits>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
@@ -67,6 +69,7 @@ using UniqueLibrary = UniqueHandle<HMODULE, LibraryTraits>;
 using UniqueRegistryKey = UniqueHandle<HKEY, RegistryKeyTraits>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using UniqueLocal = UniqueHandle<HLOCAL, LocalMemoryTraits>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
 // A kernel handle from CreateFile and the like, whose "none" is INVALID_HANDLE_VALUE (or null).
 // Close() closes it and reports the result; afterwards the wrapper holds nothing.
@@ -218,10 +221,16 @@ class PaintDc {
   HDC dc_ = nullptr;
 };
 
-// An open clipboard, closed on every path out of the scope.
+// An open clipboard, closed on every path out of the scope. Another program may hold it for a
+// moment: `attempts` tries 10 ms apart.
 class ClipboardScope {
  public:
-  explicit ClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  explicit ClipboardScope(HWND owner, int attempts = 1) {
+    for (int attempt = 0; attempt < attempts && !open_; ++attempt) {
+      if (attempt) Sleep(10);
+      open_ = OpenClipboard(owner) != FALSE;
+    }
+  }
   ClipboardScope(const ClipboardScope&) = delete;
   ClipboardScope& operator=(const ClipboardScope&) = delete;
   ~ClipboardScope() {
@@ -230,7 +239,7 @@ class ClipboardScope {
   bool open() const { return open_; }
 
  private:
-  bool open_;
+  bool open_ = false;
 };
 
 // Shows the wait cursor until the guard goes or Restore() is called.

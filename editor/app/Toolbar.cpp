@@ -71,13 +71,10 @@ HIMAGELIST MakeToolbarImages() {
   COLORMAP background{ToColorRef(TOOLBAR_BACKGROUND_RGB), GetSysColor(COLOR_BTNFACE)};
   win32::UniqueBitmap strip(CreateMappedBitmap(instanceHandle, IDB_TOOLBAR, 0, &background, 1));
   if (!strip.get()) return nullptr;
-  HIMAGELIST images = ImageList_Create(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK,
-                                       TOOLBAR_IMAGE_COUNT, 0);
-  if (images && ImageList_AddMasked(images, strip.get(), background.to) < 0) {
-    ImageList_Destroy(images);
-    images = nullptr;
-  }
-  return images;
+  win32::UniqueImageList images(ImageList_Create(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK,
+                                                 TOOLBAR_IMAGE_COUNT, 0));
+  if (!images || ImageList_AddMasked(images.get(), strip.get(), background.to) < 0) return nullptr;
+  return images.release();
 }
 
 // The toolbar does not own the image list it is given; it goes with the toolbar here, and the
@@ -85,8 +82,7 @@ HIMAGELIST MakeToolbarImages() {
 LRESULT CALLBACK ToolbarSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR) {
   if (message == WM_NCDESTROY) {
-    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(window, TB_SETIMAGELIST, 0, 0));
-    if (images) ImageList_Destroy(images);
+    win32::UniqueImageList images(reinterpret_cast<HIMAGELIST>(SendMessageA(window, TB_SETIMAGELIST, 0, 0)));
     RemoveWindowSubclass(window, ToolbarSubclassProc, id);
     if (toolbarWindow == window) toolbarWindow = nullptr;
   }
@@ -237,12 +233,9 @@ bool CreateToolbarWindow(HWND frame) {
       frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR)), instanceHandle, nullptr);
   if (!toolbar) return false;
   SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  if (HIMAGELIST images = MakeToolbarImages()) {
-    if (SetWindowSubclass(toolbar, ToolbarSubclassProc, kToolbarSubclassId, 0))
-      SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    else
-      ImageList_Destroy(images);
-  }
+  win32::UniqueImageList images(MakeToolbarImages());
+  if (images && SetWindowSubclass(toolbar, ToolbarSubclassProc, kToolbarSubclassId, 0))
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.release()));
   toolbarWindow = toolbar;
   try {
     ApplyToolbarLayout(StandardToolbarLayout());
