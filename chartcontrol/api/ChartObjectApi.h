@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace chartcontrol {
 
@@ -56,6 +57,32 @@ struct ChartEvents {
 
  protected:
   ~ChartEvents() = default;
+};
+
+// One counted reference to a chart object, as a get hands it over: released exactly once.
+class ChartRef {
+ public:
+  ChartRef() = default;
+  explicit ChartRef(ChartObject* adopted) : object_(adopted) {}
+  ChartRef(const ChartRef&) = delete;
+  ChartRef& operator=(const ChartRef&) = delete;
+  ChartRef(ChartRef&& other) noexcept : object_(other.release()) {}
+  ChartRef& operator=(ChartRef&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  ~ChartRef() { reset(); }
+
+  ChartObject* get() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+  ChartObject* release() { return std::exchange(object_, nullptr); }
+  void reset(ChartObject* adopted = nullptr) {
+    ChartObject* old = std::exchange(object_, adopted);
+    if (old && old != adopted) old->Release();
+  }
+
+ private:
+  ChartObject* object_ = nullptr;
 };
 
 }  // namespace chartcontrol

@@ -16,12 +16,12 @@
 
 #include "chartcontrol/api/ChartMembers.h"
 #include "chartcontrol/api/ChartObjectApi.h"
-#include "plotter/chart/ChartRef.h"
 
 namespace chart {
 
 using chartcontrol::ChartInvoke;
 using chartcontrol::ChartObject;
+using chartcontrol::ChartRef;
 using chartcontrol::ChartValue;
 namespace member = chartcontrol::member;
 

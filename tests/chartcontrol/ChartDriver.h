@@ -15,29 +15,7 @@ namespace chartcontrol {
 using namespace member;
 
 // An object reference released on scope exit.
-class ObjectRef {
- public:
-  ObjectRef() = default;
-  explicit ObjectRef(ChartObject* object) : object_(object) {}
-  ObjectRef(const ObjectRef&) = delete;
-  ObjectRef& operator=(const ObjectRef&) = delete;
-  ObjectRef(ObjectRef&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-  ObjectRef& operator=(ObjectRef&& other) noexcept {
-    if (this != &other) {
-      if (object_) object_->Release();
-      object_ = std::exchange(other.object_, nullptr);
-    }
-    return *this;
-  }
-  ~ObjectRef() {
-    if (object_) object_->Release();
-  }
-  ChartObject* get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-
- private:
-  ChartObject* object_ = nullptr;
-};
+using ObjectRef = ChartRef;
 
 // One step of a path: a get of `id`, with an index for the "Item" gets.
 struct Step {
