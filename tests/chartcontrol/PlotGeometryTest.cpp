@@ -112,6 +112,12 @@ TEST(PlotGeometryTest, UnwrittenPointsBreakLinesAndLonePointsDrawNothing) {
   paths.Clear();
   TraceLine(ViewOf({0, 500}, {10, 10, 50, 50}), plot.mapX, plot.mapY, plot.box, paths);
   EXPECT_EQ(paths.points.size(), 2u);
+  // A piece within one pixel makes no path: PolyPolyline refuses a path of one point, and
+  // with it the whole series.
+  paths.Clear();
+  ClipPolyline({{200.0, 200.0}, {200.2, 200.3}}, plot.box, paths);
+  EXPECT_TRUE(paths.counts.empty());
+  EXPECT_TRUE(paths.points.empty());
 }
 
 TEST(PlotGeometryTest, ValuesFarOutsideAreClippedToTheBoxNotWrapped) {
