@@ -142,18 +142,17 @@ SeenBox seen;
 UINT answerKey = 0;
 int ticks = 0;
 
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+  char name[16] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) {
-        char name[16] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
   if (!box) return;
   if (++ticks > 500) EndDialog(box, 0);  // never answered: fail instead of hanging
   // Other programs' windows may hold the activation; the box takes keys once it is active.
