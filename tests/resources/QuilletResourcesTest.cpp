@@ -1,10 +1,9 @@
 // Quillet's compiled resources, linked into this program, checked for what the code relies on:
 // every menu command has its hint and tool tip, the numbered ranges are contiguous, every key
-// and context-menu item reaches a menu command, and the pictures and dialogs the code names exist.
+// and context-menu item reaches a menu command, and the pictures are at the sizes the code draws.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -158,23 +157,7 @@ TEST(QuilletStrings, TheRangesAndTextsTheCodeFetches) {
     EXPECT_FALSE(LoadText(id).empty()) << id;
 }
 
-TEST(QuilletPictures, IconsAndBitmapsAtTheirSizes) {
-  for (UINT id : {IDI_QUILLET, IDI_QUILLET_SMALL, IDI_DOCUMENT, IDI_STARTUP_ITEM, IDI_FIND, IDI_REPLACE, IDI_MARGINS,
-                  IDI_CHARACTER_CHART, IDI_ERROR_CODES, IDI_TOOL, IDI_DESKTOP_ICON, IDI_NOTICE_BOX,
-                  IDI_QUESTION_BOX, IDI_ERROR_BOX}) {
-    for (int size : {32, 16}) {
-      HICON icon = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
-      ASSERT_NE(icon, nullptr) << "icon " << id << " at " << size;
-      ICONINFO info = {};
-      ASSERT_TRUE(GetIconInfo(icon, &info));
-      BITMAP bm = {};
-      GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-      EXPECT_EQ(bm.bmWidth, size) << id;
-      DeleteObject(info.hbmColor);
-      DeleteObject(info.hbmMask);
-      DestroyIcon(icon);
-    }
-  }
+TEST(QuilletPictures, BitmapsAtTheSizesTheCodeDrawsThem) {
   const struct {
     UINT id;
     int width, height;
@@ -189,83 +172,6 @@ TEST(QuilletPictures, IconsAndBitmapsAtTheirSizes) {
     EXPECT_EQ(bm.bmWidth, b.width) << b.id;
     EXPECT_EQ(bm.bmHeight, b.height) << b.id;
     DeleteObject(loaded);
-  }
-}
-
-// Caption and control ids of a dialog resource (classic template).
-struct DialogInfo {
-  std::string caption;
-  std::set<int> controls;
-};
-
-const WORD* SkipNameOrOrdinal(const WORD* p) {
-  if (*p == 0xFFFF) return p + 2;
-  while (*p) ++p;
-  return p + 1;
-}
-
-std::string ReadWide(const WORD*& p) {
-  std::string s;
-  while (*p) s += static_cast<char>(*p++);
-  ++p;
-  return s;
-}
-
-bool ReadDialog(UINT id, DialogInfo& info) {
-  HRSRC found = FindResourceA(Module(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
-  if (!found) return false;
-  const WORD* p = static_cast<const WORD*>(LockResource(LoadResource(Module(), found)));
-  DWORD style = p[0] | (static_cast<DWORD>(p[1]) << 16);
-  if (p[1] == 0xFFFF) return false;  // extended templates are not used
-  int count = p[4];
-  p += 9;                    // style, extended style, count, x, y, cx, cy
-  p = SkipNameOrOrdinal(p);  // menu
-  p = SkipNameOrOrdinal(p);  // class
-  info.caption = ReadWide(p);
-  if (style & DS_SETFONT) {
-    ++p;
-    ReadWide(p);
-  }
-  for (int i = 0; i < count; ++i) {
-    p = reinterpret_cast<const WORD*>((reinterpret_cast<ULONG_PTR>(p) + 3) & ~ULONG_PTR(3));
-    p += 8;  // style, extended style, x, y, cx, cy
-    info.controls.insert(static_cast<short>(*p++));
-    p = SkipNameOrOrdinal(p);  // class
-    p = SkipNameOrOrdinal(p);  // text
-    WORD extra = *p++;
-    p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + extra);
-  }
-  return true;
-}
-
-TEST(QuilletDialogs, TheControlsTheCodeNamesAreInTheirDialogs) {
-  const struct {
-    UINT id;
-    std::vector<int> controls;
-  } dialogs[] = {
-      {IDD_EDITOR_PAGE, {IDC_EDITOR_READ_ONLY, IDC_EDITOR_LOAD_LAST, IDC_EDITOR_MAXIMIZED, IDC_EDITOR_NEW_DOC,
-                         IDC_EDITOR_TIPS, IDC_EDITOR_LT_GRAY, IDC_EDITOR_SOUNDS, IDC_EDITOR_TASK_TRAY,
-                         IDC_EDITOR_BACKUP, IDC_EDITOR_WORD_WRAP, IDC_EDITOR_AUTO_SAVE}},
-      {IDD_GO_TO_LINE, {IDC_GO_TO_LINE_NUMBER, IDC_GO_TO_LINE_PROMPT, IDOK, IDCANCEL}},
-      {IDD_FIND, {IDC_FIND_PICTURE, edt1, chx1, chx2, IDOK, IDCANCEL, pshHelp}},
-      {IDD_REPLACE, {IDC_REPLACE_PICTURE, edt1, edt2, chx1, chx2, IDOK, psh1, psh2, IDCANCEL, pshHelp}},
-      {IDD_FILTERS_PAGE, {IDC_FILTERS_DEFAULTS, IDC_FILTERS_DESCRIPTIONS, IDC_FILTERS_ACCEPT_DESCRIPTION,
-                          IDC_FILTERS_EXTENSIONS, IDC_FILTERS_ACCEPT_EXTENSIONS}},
-      {IDD_TOOLS_PAGE, {IDC_TOOLS_BROWSE_PROGRAM, IDC_TOOLS_DELETE, IDC_TOOLS_BROWSE_FOLDER, IDC_TOOLS_PICTURE,
-                        IDC_TOOLS_NAME, IDC_TOOLS_PROGRAM, IDC_TOOLS_COMMAND, IDC_TOOLS_FOLDER, IDC_TOOLS_ACTIVE,
-                        IDC_TOOLS_LAUNCH, IDC_TOOLS_HIDE, IDC_TOOLS_SAVE, IDC_TOOLS_LIST}},
-      {IDD_MACROS_PAGE, {IDC_MACROS_DELETE, IDC_MACROS_LIST, IDC_MACROS_NAME, IDC_MACROS_TEXT, IDC_MACROS_ACTIVE}},
-      {IDD_SORT, {IDC_SORT_LINES, IDC_SORT_ASCENDING, IDC_SORT_DESCENDING, IDC_SORT_IGNORE_CASE, IDOK, IDCANCEL}},
-      {IDD_SYSEDIT_PAGE, {IDC_SYSEDIT_FILE_1, IDC_SYSEDIT_FILE_9, IDC_SYSEDIT_BROWSE_1, IDC_SYSEDIT_BROWSE_9}},
-      {IDD_TIME_STAMP_PAGE, {IDC_TIME_STAMP_REGIONAL, IDC_TIME_STAMP_SAMPLE, IDC_TIME_STAMP_SHOW_DATE,
-                             IDC_TIME_STAMP_LONG_DATE, IDC_TIME_STAMP_SHORT_DATE, IDC_TIME_STAMP_SHOW_TIME,
-                             IDC_TIME_STAMP_DATE_FIRST, IDC_TIME_STAMP_TIME_FIRST}},
-      {IDD_LOADING_ERROR_CODES, {IDC_ERROR_CODES_PROGRESS}},
-  };
-  for (const auto& d : dialogs) {
-    DialogInfo info;
-    ASSERT_TRUE(ReadDialog(d.id, info)) << "dialog " << d.id;
-    for (int control : d.controls) EXPECT_EQ(info.controls.count(control), 1u) << d.id << " control " << control;
   }
 }
 

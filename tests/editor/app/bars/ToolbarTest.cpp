@@ -10,18 +10,14 @@
 #include <vector>
 
 #include "common/win32/Handles.h"
-#include "common/win32/Handles.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/Toolbar.h"
 #include "editor/support/SettingsStore.h"
-#include "editor/support/SettingsStore.h"
 #include "resources/quillet_ids.h"
 #include "tests/editor/app/bars/BarsTestFrame.h"
 #include "tests/support/Messages.h"
-#include "tests/support/Messages.h"
-#include "tests/support/Picture.h"
 #include "tests/support/Picture.h"
 
 using namespace editor;
