@@ -208,7 +208,7 @@ TEST_F(PlotterDlgAxesTest, AChannelListAboveAThousandGetsLogarithmicLabels) {
 
   // A range of a thousand or less leaves the label mode alone.
   Load(WriteTempFile("few.dat", "0\n1000\n500\n"));
-  chart_.core().model().graph.axes[kAxisY].labels.mode = 5;
+  chart_.model().graph.axes[kAxisY].labels.mode = 5;
   dialog_->ScaleToData(0);
   EXPECT_EQ(Axis(kAxisY).labels.mode, 5);
 }

@@ -9,19 +9,19 @@ LinkedChart::LinkedChart() {
     id = childId;
     rect = *place;
     if (fail) return nullptr;
-    chartcontrol::ChartCore* made = chartcontrol::ChartCore::Create(parentWindow, childId, *place);
+    chartcontrol::ChartControl* made = chartcontrol::MakeLinkedControl(parentWindow, childId, *place);
     if (!made) return nullptr;
-    if (core_) core_->Release();
-    core_ = made;
-    core_->AddRef();
+    if (control_) control_->Release();
+    control_ = made;
+    control_->AddRef();
     return made;
   });
 }
 
 LinkedChart::~LinkedChart() {
   chart::CChart2D::SetFactoryForTests(nullptr);
-  if (core_) {
-    if (HWND window = core_->Window()) DestroyWindow(window);
-    core_->Release();
+  if (control_) {
+    if (HWND window = control_->Window()) DestroyWindow(window);
+    control_->Release();
   }
 }

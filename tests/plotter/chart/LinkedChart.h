@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "chartcontrol/ChartCore.h"
+#include "tests/chartcontrol/LinkedControl.h"
 
 class LinkedChart {
  public:
@@ -22,15 +22,14 @@ class LinkedChart {
   int id = 0;
   RECT rect{};
 
-  chartcontrol::ChartCore& core() const { return *core_; }
-  bool made() const { return core_ != nullptr; }
-  const chartcontrol::ChartModel& model() const { return core_->model(); }
+  bool made() const { return control_ != nullptr; }
+  chartcontrol::ChartModel& model() const { return chartcontrol::ModelOf(control_); }
   const chartcontrol::Axis& axis(chartcontrol::AxisId which) const { return model().graph.axes[which]; }
-  HWND window() const { return core_->Window(); }
-  chartcontrol::ChartEvents* sink() const { return core_->sink(); }
+  HWND window() const { return control_->Window(); }
+  chartcontrol::ChartEvents* sink() const { return chartcontrol::SinkOf(control_); }
   // References on the chart beyond the test's own.
-  long references() const { return core_->ReferenceCount() - 1; }
+  long references() const { return chartcontrol::ReferencesOf(control_) - 1; }
 
  private:
-  chartcontrol::ChartCore* core_ = nullptr;
+  chartcontrol::ChartControl* control_ = nullptr;
 };
