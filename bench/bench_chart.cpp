@@ -20,6 +20,7 @@
 #include "chartcontrol/api/ChartMembers.h"
 #include "chartcontrol/api/ChartWindowApi.h"
 #include "chartcontrol/core/ChartModel.h"
+#include "common/win32/Handles.h"
 
 namespace {
 
@@ -106,15 +107,9 @@ void FillModel(ChartModel& model, int points, Kind kind) {
 
 void BenchDrawing() {
   HDC memory = CreateCompatibleDC(nullptr);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = -kHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  win32::UniqueBitmap bitmap = win32::CreateDib32(kWidth, kHeight, &bits);
+  HGDIOBJ old = SelectObject(memory, bitmap.get());
   const RECT area{0, 0, kWidth, kHeight};
   const int sizes[] = {10000, 100000, 1000000};
   const char* names[] = {"linear x", "log x", "log x + band"};
@@ -135,7 +130,6 @@ void BenchDrawing() {
                 1e3 * t[0], 1e3 * t[1], 1e3 * t[2], t[2] / t[0], t[2] <= 5 * t[0] ? "(target met)" : "(TARGET MISSED)");
   }
   SelectObject(memory, old);
-  DeleteObject(bitmap);
   DeleteDC(memory);
 }
 

@@ -33,16 +33,9 @@ struct ChartPixels {
 
 bool DrawPixels(const ChartModel& model, SIZE size, ChartPixels& out) {
   if (size.cx <= 0 || size.cy <= 0 || size.cx > 20000 || size.cy > 20000) return false;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
-  UniqueBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap bitmap = win32::CreateDib32(size.cx, size.cy, &bits, win32::DibRows::BottomUp);
   if (!memory || !bitmap || !bits) return false;
   {
     SelectGuard select(memory.get(), bitmap.get());

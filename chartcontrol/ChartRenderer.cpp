@@ -563,15 +563,8 @@ void Painter::FillBand(const PixelPaths& polygons, COLORREF colour, const RECT& 
   bool blended = false;
   if (options.blendBands) {
     const int w = Width(bounds), h = Height(bounds);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    UniqueBitmap mask(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap mask = win32::CreateDib32(w, h, &bits);
     UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
     if (mask && memory && bits) {
       SelectGuard selectBitmap(memory.get(), mask.get());

@@ -136,15 +136,8 @@ bool ChartWindow::EnsureBuffer(HDC reference, SIZE size) {
   if (bufferDc_ && originalBitmap_) SelectObject(bufferDc_.get(), originalBitmap_);
   buffer_.reset();
   bufferDc_.reset(CreateCompatibleDC(reference));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = std::max<LONG>(size.cx, 1);
-  info.bmiHeader.biHeight = -std::max<LONG>(size.cy, 1);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  buffer_.reset(CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  buffer_ = win32::CreateDib32(std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1), &bits);
   originalBitmap_ = bufferDc_ && buffer_ ? SelectObject(bufferDc_.get(), buffer_.get()) : nullptr;
   bufferSize_ = size;
   return true;

@@ -71,6 +71,22 @@ using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 using UniqueLocal = UniqueHandle<HLOCAL, LocalMemoryTraits>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
+// The row order of a DIB section.
+enum class DibRows { TopDown, BottomUp };
+
+// A 32-bit BI_RGB DIB section of `width` x `height` pixels; `*bits` gets its pixels (0x00rrggbb).
+inline UniqueBitmap CreateDib32(int width, int height, void** bits, DibRows rows = DibRows::TopDown) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = rows == DibRows::TopDown ? -height : height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  *bits = nullptr;
+  return UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
 // A kernel handle from CreateFile and the like, whose "none" is INVALID_HANDLE_VALUE (or null).
 // Close() closes it and reports the result; afterwards the wrapper holds nothing.
 class UniqueFile {

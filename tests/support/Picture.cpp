@@ -28,15 +28,9 @@ Picture FromWindow(HWND window, bool printed) {
 
 Picture Picture::Drawn(int width, int height, const std::function<void(HDC)>& draw) {
   Picture picture(width, height);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   win32::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
-  win32::UniqueBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  win32::UniqueBitmap bitmap = win32::CreateDib32(width, height, &bits);
   if (!bitmap || !bits) return picture;
   {
     win32::SelectGuard selected(memory.get(), bitmap.get());
