@@ -256,6 +256,8 @@ TEST_F(PlotterDlgPlotTest, OverlaysAskTheirDialogFitTheMainCurveAndStopAtTheTent
   ToggleLethargyBox();  // a redraw with the empty slot: nothing of it drawn
   EXPECT_EQ(Data().seriesCount(), 3);
   EXPECT_FALSE(Data().IsWritten(3, 1));
+  EXPECT_EQ(Xs(1, 6), (Values{0, 1, 1, 4, 4, 9}));  // overlays drawn over the main curve's X
+  EXPECT_EQ(Label(2), "zelvora-plot-tests-wide.dat");
   ToggleLethargyBox();
 
   HWND button = GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM);
