@@ -27,6 +27,7 @@ class CPlotterDlg : public CAnchorDlg {
   const spectrum::SpectrumSet& spectrum() const { return spectrum_; }
   const chart::AxisLimits& currentLimits() const { return currentLimits_; }
   const chart::AxisLimits& homeLimits() const { return homeLimits_; }
+  const chart::CChart2D& chart() const { return chart_; }
 
   // The whole load of a main file: the open dialog (or the command-line path, the first time),
   // both reading passes, the controls of the file's kind and the first plot.
