@@ -260,8 +260,13 @@ TEST_F(PlotterDlgPlotTest, OverlaysAskTheirDialogFitTheMainCurveAndStopAtTheTent
   EXPECT_EQ(Label(2), "zelvora-plot-tests-wide.dat");
   ToggleLethargyBox();
 
+  // An overlay of one bin draws that bin only.
+  Overlay(WriteTempFile("one.flu", "One\n1 0 0\n1 0 1 1\n0 50\n1 0\n"));
+  EXPECT_TRUE(Data().IsWritten(4, 2));
+  EXPECT_FALSE(Data().IsWritten(4, 3));
+
   HWND button = GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM);
-  for (int i = 3; i <= 10; ++i) {
+  for (int i = 4; i <= 10; ++i) {
     EXPECT_TRUE(IsWindowEnabled(button)) << i;
     Overlay(main);
   }
