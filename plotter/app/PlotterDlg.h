@@ -1,5 +1,7 @@
 // Zelvora's main window: the chart above, the band of controls along the bottom edge, and the
-// spectrum::SpectrumSet of the file on show.
+// spectrum::SpectrumSet of the file on show. Its members live in PlotterDlg.cpp (the window,
+// loading, axes and limits), PlotBuilder.cpp (the plot builders), PlotNavigation.cpp (plot
+// steps and the Lethargy box) and Overlay.cpp.
 #pragma once
 
 #include <windows.h>
