@@ -8,6 +8,7 @@
 #pragma once
 
 #include "editor/support/DialogTemplate.h"
+#include "editor/support/FileDialogs.h"
 #include "editor/support/FileWriter.h"
 #include "editor/support/FontSettings.h"
 #include "editor/support/MessageBoxes.h"
