@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/app/core/FileRules.h"
+#include "editor/app/core/FilterSlots.h"
 #include "editor/app/core/OpenFilter.h"
 
 using namespace editor;
@@ -56,6 +57,31 @@ TEST(OpenFilter, SlotsJoinedWithAllFilesOrTheFallback) {
   const std::string_view empty[] = {"", ""};
   EXPECT_EQ(JoinOpenFilter(empty, 2, "X#*.x#"), "X\0*.x\0\0"s);  // the last character separates
   EXPECT_EQ(JoinOpenFilter(empty, 2, ""), "");
+}
+
+TEST(FilterSlots, SplitCleanAndJoinWithinTheSlot) {
+  // clang-format off
+  const struct { const char* slot; const char* description; const char* patterns; } cases[] = {
+    {"Text|*.txt,*.log|", "Text", "*.txt;*.log"},
+    {"Text|*.txt|junk|",  "Text", "*.txt"},
+    {"No bars",           "No bars", ""},
+    {"D|p",               "D", "p"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const FilterParts parts = SplitFilterSlot(c.slot);
+    EXPECT_EQ(parts.description, c.description) << c.slot;
+    EXPECT_EQ(parts.patterns, c.patterns) << c.slot;
+  }
+  EXPECT_EQ(CleanFilterDescription("a|b|"), "ab");
+  EXPECT_EQ(CleanFilterPatterns("*.a,*.b|"), "*.a;*.b");
+  EXPECT_EQ(JoinFilterSlot("D", "*.d"), "D|*.d|");
+  // Too long for the slot: still a filter that ends in its separator.
+  const std::string joined = JoinFilterSlot(std::string(100, 'd'), std::string(200, 'p'));
+  EXPECT_EQ(joined.size(), kFilterSlotLimit);
+  EXPECT_EQ(joined.substr(99, 3), "d|p");
+  EXPECT_EQ(joined.back(), '|');
+  EXPECT_LE(kFilterDescriptionLimit + kFilterPatternsLimit + 2, kFilterSlotLimit);
 }
 
 }  // namespace
