@@ -96,7 +96,9 @@ void AcceptTyped(HWND page, int control) {
     return;
   }
   ReplaceEntry(page, control, index, description ? CleanFilterDescription(typed) : CleanFilterPatterns(typed));
-  SelectEntry(page, index);
+  // Only this list shows its new entry: what is typed in the other one stays for its own Accept.
+  SendItem(page, control, CB_SETCURSEL, index);
+  support::EnableDlgItem(page, description ? IDC_FILTERS_ACCEPT_DESCRIPTION : IDC_FILTERS_ACCEPT_EXTENSIONS, false);
 }
 
 void RestoreDefaults(HWND page, EditorState& copy) {

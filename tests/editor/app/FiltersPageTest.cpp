@@ -78,10 +78,10 @@ TEST_F(FiltersPageTest, EditedFiltersKeepTheirOwnSlotsAcrossEmptyOnes) {
     EXPECT_FALSE(Enabled(page, IDC_FILTERS_ACCEPT_EXTENSIONS));
     Press(page, IDC_FILTERS_ACCEPT_DESCRIPTION);  // an empty description only beeps
     EXPECT_EQ(Entry(page, IDC_FILTERS_DESCRIPTIONS, 1), "C");
-    Type(page, IDC_FILTERS_DESCRIPTIONS, "C|code");
-    Press(page, IDC_FILTERS_ACCEPT_DESCRIPTION);
-    EXPECT_FALSE(Enabled(page, IDC_FILTERS_ACCEPT_DESCRIPTION));
     Type(page, IDC_FILTERS_EXTENSIONS, "*.c,*.h|");
+    Type(page, IDC_FILTERS_DESCRIPTIONS, "C|code");
+    Press(page, IDC_FILTERS_ACCEPT_DESCRIPTION);  // the patterns typed stay for their own Accept
+    EXPECT_FALSE(Enabled(page, IDC_FILTERS_ACCEPT_DESCRIPTION));
     Press(page, IDC_FILTERS_ACCEPT_EXTENSIONS);
     EXPECT_EQ(Selected(page, IDC_FILTERS_DESCRIPTIONS), 1);
     PropSheet_PressButton(sheet, PSBTN_OK);
