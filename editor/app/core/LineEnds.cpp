@@ -35,15 +35,13 @@ void ToMemoryLineEnds(std::string& text, int documentType) {
   for (const char* at = Next(begin, end, lineEnd); at != end; at = Next(at + 1, end, lineEnd)) ++count;
   if (count == 0) return;
 
-  std::string converted(text.size() + count, '\0');  // on failure nothing has changed
-  char* to = &converted[0];
+  std::string converted;
+  converted.reserve(text.size() + count);  // the only allocation: on failure nothing has changed
   for (const char* from = begin; from != end;) {
     const char* at = Next(from, end, lineEnd);
-    std::memcpy(to, from, static_cast<std::size_t>(at - from));
-    to += at - from;
+    converted.append(from, at);
     if (at == end) break;
-    *to++ = '\r';  // a CR or an LF alike becomes the pair
-    *to++ = '\n';
+    converted.append("\r\n", 2);  // a CR or an LF alike becomes the pair
     from = at + 1;
   }
   text.swap(converted);
