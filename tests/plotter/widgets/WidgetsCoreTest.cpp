@@ -1,8 +1,11 @@
-// The look of the image buttons and tick boxes without a window: places, edges and colours.
+// The image buttons and tick boxes without a window: places, edges, colours and input.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "plotter/widgets/core/ImageButtonLayout.h"
 #include "plotter/widgets/core/TickBoxLook.h"
+#include "plotter/widgets/core/WidgetInput.h"
 
 namespace widgets {
 namespace {
@@ -55,6 +58,103 @@ TEST(TickBoxLook, BoxAndTextAreCentredWithTheHalvingTruncated) {
   EXPECT_EQ(BoxTop(15), 0);
   EXPECT_EQ(TextTop(20, 13), 2);
   EXPECT_EQ(TextTop(9, 13), -3);  // (-4 / 2) - 1
+}
+
+TEST(ImageButtonLayout, StatesPickTheirColours) {
+  const ButtonColours c{Rgb(1, 0, 0), Rgb(2, 0, 0), Rgb(3, 0, 0),
+                        Rgb(4, 0, 0), Rgb(5, 0, 0), Rgb(6, 0, 0)};
+  EXPECT_EQ(BackgroundOf(c, true, true), c.backIn);  // hovered wins over focused
+  EXPECT_EQ(BackgroundOf(c, false, true), c.backFocus);
+  EXPECT_EQ(BackgroundOf(c, false, false), c.backOut);
+  EXPECT_EQ(TextColourOf(c, true), c.foreIn);
+  EXPECT_EQ(TextColourOf(c, false), c.foreOut);
+}
+
+// One input to a tick box and what it must come to.
+enum class In { Down, MoveIn, MoveOut, UpIn, UpOut, CaptureLost, SpaceDown, SpaceUp, FocusLost };
+
+PressOutcome Feed(TickPress& press, In input) {
+  switch (input) {
+    case In::Down: return press.ButtonDown();
+    case In::MoveIn: return press.PointerMoved(true);
+    case In::MoveOut: return press.PointerMoved(false);
+    case In::UpIn: return press.ButtonUp(true);
+    case In::UpOut: return press.ButtonUp(false);
+    case In::CaptureLost: return press.CaptureLost();
+    case In::SpaceDown: return press.SpaceDown();
+    case In::SpaceUp: return press.SpaceUp();
+    case In::FocusLost: return press.FocusLost();
+  }
+  return {};
+}
+
+TEST(TickPress, OnlyAPressThatBeganOnTheBoxTogglesIt) {
+  struct Case {
+    const char* name;
+    std::vector<In> inputs;
+    int toggles;
+    bool pressedAtEnd;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"click",                         {In::Down, In::UpIn},                           1, false},
+      {"double click toggles twice",    {In::Down, In::UpIn, In::Down, In::UpIn},       2, false},
+      {"released outside",              {In::Down, In::MoveOut, In::UpOut},             0, false},
+      {"dragged out and back in",       {In::Down, In::MoveOut, In::MoveIn, In::UpIn},  1, false},
+      {"release without own press",     {In::UpIn, In::MoveIn},                         0, false},
+      {"capture lost in mid-press",     {In::Down, In::CaptureLost, In::UpIn},          0, false},
+      {"space bar with repeats",        {In::SpaceDown, In::SpaceDown, In::SpaceUp},    1, false},
+      {"space up without space down",   {In::SpaceUp},                                  0, false},
+      {"space held, focus gone",        {In::SpaceDown, In::FocusLost, In::SpaceUp},    0, false},
+      {"space during a mouse press",    {In::Down, In::SpaceDown, In::SpaceUp},         0, true},
+      {"space held",                    {In::SpaceDown},                                0, true},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    TickPress press;
+    int toggles = 0;
+    for (In input : c.inputs) {
+      const bool before = press.pressed();
+      const PressOutcome outcome = Feed(press, input);
+      toggles += outcome.toggle;
+      // Every change of the look and every toggle is repainted.
+      if (before != press.pressed() || outcome.toggle) {
+        EXPECT_TRUE(outcome.repaint) << c.name;
+      }
+    }
+    EXPECT_EQ(toggles, c.toggles) << c.name;
+    EXPECT_EQ(press.pressed(), c.pressedAtEnd) << c.name;
+  }
+}
+
+TEST(TickPress, MousePressTakesAndReleasesTheCapture) {
+  TickPress press;
+  EXPECT_TRUE(press.ButtonDown().takeCapture);
+  EXPECT_FALSE(press.PointerMoved(true).repaint);  // no change, no repaint
+  EXPECT_TRUE(press.PointerMoved(false).repaint);
+  EXPECT_TRUE(press.ButtonUp(false).releaseCapture);
+  EXPECT_FALSE(press.ButtonUp(true).releaseCapture);
+}
+
+TEST(HoverState, LightsOnceOverAnActiveFlatButtonAndNeverForAPressFromElsewhere) {
+  HoverState hover;
+  EXPECT_FALSE(hover.PointerMoved(true, true, true).repaint);   // dragged in from elsewhere
+  EXPECT_FALSE(hover.PointerMoved(false, true, false).repaint);  // program not active
+  EXPECT_FALSE(hover.hovering());
+  const HoverOutcome first = hover.PointerMoved(false, true, true);
+  EXPECT_TRUE(first.repaint && first.trackLeave && hover.hovering());
+  EXPECT_FALSE(hover.PointerMoved(false, true, true).repaint);  // once
+  EXPECT_FALSE(hover.PointerMoved(true, true, true).repaint);   // pressing keeps it
+  EXPECT_TRUE(hover.hovering());
+  EXPECT_TRUE(hover.PointerMoved(true, false, true).repaint);   // elsewhere ends it
+  EXPECT_FALSE(hover.hovering());
+  EXPECT_FALSE(hover.End().repaint);
+
+  hover.PointerMoved(false, true, true);
+  EXPECT_TRUE(hover.End().repaint);
+  hover.SetFlat(false);
+  EXPECT_FALSE(hover.PointerMoved(false, true, true).repaint);
+  EXPECT_FALSE(hover.hovering());
 }
 
 }  // namespace
