@@ -190,6 +190,12 @@ bool CPlotterDlg::OnCommand(int id, int code, HWND) {
     case IDC_PREVIOUS_GRAPH:
       if (code == BN_CLICKED) ShowPreviousPlot();
       return true;
+    case IDC_LETHARGY:
+      if (code == BN_CLICKED) ToggleLethargy();
+      return true;
+    case IDC_OVERLAY_SPECTRUM:
+      if (code == BN_CLICKED) LoadOverlay();
+      return true;
     case IDC_NEXT_GRAPH:
       if (code == BN_CLICKED) ShowNextPlot();
       return true;
@@ -257,30 +263,6 @@ void CPlotterDlg::ShowControlsOfKind(int fileKind) {
 void CPlotterDlg::ShowPlotCounter() {
   SetDlgItemTextA(hwnd(), IDC_PLOT_COUNTER,
                   PlotCounterText(spectrum_.currentPlotNumber, spectrum_.plotCount).c_str());
-}
-
-// Builds the plot whose first curve is `block`. The chart's plot builders draw it; until they
-// are in place only the Lethargy box follows the form of the values.
-void CPlotterDlg::ShowPlot(int block) {
-  (void)block;
-  if (spectrum_.fileKind == spectrum::SpectrumFile)
-    lethargy_.SetCheck(spectrum_.lethargyShown ? 1 : 0);
-}
-
-// ---- Navigation ------------------------------------------------------------------------------
-
-void CPlotterDlg::ShowNextPlot() { StepPlot(+1); }
-void CPlotterDlg::ShowPreviousPlot() { StepPlot(-1); }
-
-void CPlotterDlg::StepPlot(int step) {
-  spectrum::SpectrumSet& s = spectrum_;
-  if (s.currentPlotNumber == 0) return;
-  s.currentPlotNumber = SteppedPlotNumber(s.currentPlotNumber, s.plotCount, step);
-  ShowPlotCounter();
-  const int block = FirstBlockOfPlot(s, s.currentPlotNumber);
-  if (block < 0) return;
-  s.currentBlock = block;
-  ShowPlot(block);
 }
 
 // ---- Axis scales and limits ------------------------------------------------------------------

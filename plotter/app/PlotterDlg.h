@@ -10,6 +10,7 @@
 
 #include "common/win32/Handles.h"
 #include "plotter/app/AnchorDlg.h"
+#include "plotter/app/core/PlotPlan.h"
 #include "plotter/chart/core/AxisLimits.h"
 #include "plotter/chart/Chart2D.h"
 #include "plotter/spectrum/core/SpectrumSet.h"
@@ -30,8 +31,18 @@ class CPlotterDlg : public CAnchorDlg {
   // The whole load of a main file: the open dialog (or the command-line path, the first time),
   // both reading passes, the controls of the file's kind and the first plot.
   void LoadSpectrumFile();
+  // One more spectrum read into the plot on show (at most kMaxOverlays per main file).
+  void LoadOverlay();
   void ShowNextPlot();
   void ShowPreviousPlot();
+  // Brings every block to the form the Lethargy box shows and draws the spectrum again.
+  void ToggleLethargy();
+
+  // The plot builders: each draws the plot whose first curve is `block`.
+  void ResetChart();
+  void PlotSpectrum(int block);
+  void PlotChannelList(int block);
+  void PlotCurves(int block);
   void SetXLinear();
   void SetXLogarithmic();
   void SetYLinear();
@@ -69,6 +80,8 @@ class CPlotterDlg : public CAnchorDlg {
   void ShowPlotCounter();
   void ShowPlot(int block);
   void StepPlot(int step);
+  void DrawSingleCurvePlot(int block, const PlotPlan& plan);
+  void ApplyScales(const PlotPlan& plan);
   void DrawCaption(HDC dc, HWND caption);
   std::string TakeFilePath();
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::size_t kChunkSize = 1 << 20;
 constexpr std::size_t kLineLimit = LineReader::kLineBufferSize - 1;
+constexpr char kEndOfFileMark = 0x1A;
 
 bool SeekTo(std::FILE* file, std::int64_t offset, int origin) {
 #ifdef _WIN32
@@ -107,9 +108,15 @@ bool LineReader::Fill() {
       buffer[end_++] = '\r';
       heldReturn_ = false;
     }
-    const std::size_t got = std::fread(buffer + end_, 1, capacity_ - end_, file_);
+    std::size_t got = std::fread(buffer + end_, 1, capacity_ - end_, file_);
     bytesRead_ += got;
     if (got == 0) atEnd_ = true;
+    // A Ctrl-Z ends the file, as the Windows runtime's text mode has it: nothing after it counts.
+    if (const void* mark = std::memchr(buffer + end_, kEndOfFileMark, got)) {
+      got = static_cast<std::size_t>(static_cast<const char*>(mark) - (buffer + end_));
+      atEnd_ = true;
+      fileSize_ = bytesRead_;
+    }
     end_ = ConvertLineEnds(buffer, from, end_ + got, atEnd_, heldReturn_);
   }
   const void* zero = std::memchr(buffer, '\0', end_);

@@ -1,7 +1,8 @@
 // Reads a file line by line exactly as the programs' C runtime gives lines in text mode to
 // fgets(buf, 256, f): the file is opened in binary and "\r\n" is turned into "\n" here (a lone
 // "\r" stays), a line holds at most 255 characters (a longer one goes on as further lines), and
-// its "\n" is part of it when it fits. Reads through a large buffer. Portable: no windows.h.
+// its "\n" is part of it when it fits, and a Ctrl-Z (0x1A) ends the file. Reads through a large
+// buffer. Portable: no windows.h.
 #pragma once
 
 #include <cstdint>

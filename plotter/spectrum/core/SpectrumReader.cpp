@@ -300,58 +300,15 @@ int StoringBlockIndex(const SpectrumSet& set, const ReaderState& state) {
   return set.fileKind == PlotFile ? state.blockIndex : set.overlayCount;
 }
 
-void ConvertMainBlock(SpectrumSet& set, int index) {
-  if (!set.HasBlock(index)) return;
-  SpectrumBlock& block = set.blocks[static_cast<std::size_t>(index)];
-  const int n = set.pointCount[static_cast<std::size_t>(index)];
-  double* x = block.xValues.data();
-  double* y = block.yValues.data();
+namespace {
 
-  if (set.fileKind == SpectrumFile) {
-    if (static_cast<std::size_t>(n) >= block.xValues.size()) return;  // n bins need n + 1 edges
-    const bool lethargy = set.lethargyRequested;
-    switch (set.storedForm) {
-      case PerBin:
-        for (int j = 0; j < n; ++j) y[j] /= x[j + 1] - x[j];
-        [[fallthrough]];
-      case PerEnergy:
-        if (lethargy) {
-          for (int j = 0; j < n; ++j) y[j] *= binEnergy(set, index, j);
-        }
-        set.lethargyShown = lethargy;
-        break;
-      case Lethargy:
-        if (!lethargy) {
-          for (int j = 0; j < n; ++j) y[j] /= binEnergy(set, index, j);
-        }
-        set.lethargyShown = lethargy;
-        break;
-      default:
-        break;
-    }
-    return;
-  }
-
-  if (set.fileKind == PlotFile) {
-    if (set.rawValues.size() < 3 * static_cast<std::size_t>(n) || block.uncertainty.size() < static_cast<std::size_t>(n)) return;
-    const double* raw = set.rawValues.data();
-    double* u = block.uncertainty.data();
-    for (int k = 0; k < n; ++k) {
-      x[k] = raw[k];
-      y[k] = raw[n + k];
-      u[k] = raw[2 * static_cast<std::size_t>(n) + k];
-    }
-    if (block.dataKind == 3) {
-      for (int k = 0; k + 1 < n; ++k) y[k] /= x[k + 1] - x[k];
-    }
-    if (set.lethargyRequested) {
-      for (int k = 0; k + 1 < n; ++k) y[k] *= binEnergy(set, index, k);
-    }
-  }
+bool KnownForm(int storedForm) {
+  return storedForm == PerEnergy || storedForm == PerBin || storedForm == Lethargy;
 }
 
-void ConvertOverlayBlock(SpectrumSet& set, int index) {
-  if (!set.HasBlock(index)) return;
+// A SpectrumFile block (main or overlay) brought from its stored form to the form its header
+// asks for: a PerBin block divided by its bin widths, then F(E) and F(E)*E by binEnergy.
+void ConvertStoredForm(SpectrumSet& set, int index) {
   SpectrumBlock& block = set.blocks[static_cast<std::size_t>(index)];
   const int n = set.pointCount[static_cast<std::size_t>(index)];
   if (n < 1 || static_cast<std::size_t>(n) >= block.xValues.size()) return;  // n bins need n + 1 edges
@@ -360,21 +317,59 @@ void ConvertOverlayBlock(SpectrumSet& set, int index) {
   const bool lethargy = set.lethargyRequested;
   switch (set.storedForm) {
     case PerBin:
-      for (int j = 0; j < n; ++j) y[j] /= binEnergy(set, index, j) * (x[j + 1] - x[j]);
+      for (int j = 0; j < n; ++j) DivideByWidth(x, y, j);
       [[fallthrough]];
     case PerEnergy:
-      if (lethargy) {
-        for (int j = 0; j < n; ++j) y[j] *= binEnergy(set, index, j);
-      }
+      if (lethargy) ScaleByBinEnergy(set, index, n, true);
       break;
     case Lethargy:
-      if (!lethargy) {
-        for (int j = 0; j < n; ++j) y[j] /= binEnergy(set, index, j);
-      }
+      if (!lethargy) ScaleByBinEnergy(set, index, n, false);
       break;
     default:
       break;
   }
+}
+
+}  // namespace
+
+void ConvertMainBlock(SpectrumSet& set, int index) {
+  if (!set.HasBlock(index)) return;
+  SpectrumBlock& block = set.blocks[static_cast<std::size_t>(index)];
+  const int n = set.pointCount[static_cast<std::size_t>(index)];
+
+  if (set.fileKind == SpectrumFile) {
+    ConvertStoredForm(set, index);
+    if (KnownForm(set.storedForm)) set.lethargyShown = set.lethargyRequested;
+    block.lethargyValues = set.lethargyShown;
+    return;
+  }
+
+  if (set.fileKind == PlotFile) {
+    if (set.rawValues.size() < 3 * static_cast<std::size_t>(n) || block.uncertainty.size() < static_cast<std::size_t>(n)) return;
+    const double* raw = set.rawValues.data();
+    double* x = block.xValues.data();
+    double* y = block.yValues.data();
+    double* u = block.uncertainty.data();
+    for (int k = 0; k < n; ++k) {
+      x[k] = raw[k];
+      y[k] = raw[n + k];
+      u[k] = raw[2 * static_cast<std::size_t>(n) + k];
+    }
+    if (block.dataKind == 3) {
+      for (int k = 0; k + 1 < n; ++k) DivideByWidth(x, y, k);
+    }
+    if (set.lethargyRequested) ScaleByBinEnergy(set, index, n - 1, true);
+    block.lethargyValues = set.lethargyRequested;
+  }
+}
+
+void ConvertOverlayBlock(SpectrumSet& set, int index) {
+  if (!set.HasBlock(index)) return;
+  // An overlay is converted exactly as a main file of its form would be; one whose form leaves
+  // the values as read is taken to be in the form the main curve shows.
+  ConvertStoredForm(set, index);
+  set.blocks[static_cast<std::size_t>(index)].lethargyValues =
+      KnownForm(set.storedForm) ? set.lethargyRequested : set.lethargyShown;
 }
 
 }  // namespace spectrum

@@ -54,11 +54,13 @@ int StoringBlockIndex(const SpectrumSet& set, const ReaderState& state);
 
 // The conversion after each block of a main file's storing pass: per-bin to per-energy and the
 // lethargy form of a SpectrumFile (sets lethargyShown), the raw numbers of a PlotFile curve into
-// its arrays with its per-bin and lethargy forms; nothing for a ChannelFile.
+// its arrays with its per-bin and lethargy forms; nothing for a ChannelFile. A factor that is not
+// usable (UsableFactor) leaves its bin as it is. The block records the form it now holds.
 void ConvertMainBlock(SpectrumSet& set, int block);
 
-// The conversion of an overlay block by its own header's storedForm and lethargyRequested: a
-// PerBin overlay is divided by its bin width and its binEnergy. lethargyShown stays.
+// The conversion of an overlay block by its own header's storedForm and lethargyRequested,
+// exactly as a main file of that form is converted. lethargyShown stays; the block records the
+// form it now holds.
 void ConvertOverlayBlock(SpectrumSet& set, int block);
 
 }  // namespace spectrum

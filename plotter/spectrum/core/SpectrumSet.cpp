@@ -1,5 +1,6 @@
 #include "plotter/spectrum/core/SpectrumSet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <stdexcept>
@@ -32,6 +33,38 @@ double binEnergy(const SpectrumSet& set, int block, int j) {
   const std::vector<double>& x = set.blocks[static_cast<std::size_t>(block)].xValues;
   if (static_cast<std::size_t>(j) + 1 >= x.size()) return 0.0;
   return std::sqrt(x[static_cast<std::size_t>(j)] * x[static_cast<std::size_t>(j) + 1]);
+}
+
+bool UsableFactor(double factor) { return std::isfinite(factor) && factor != 0.0; }
+
+void DivideByWidth(const double* x, double* y, int j) {
+  const double width = x[j + 1] - x[j];
+  if (UsableFactor(width)) y[j] /= width;
+}
+
+void ScaleByBinEnergy(SpectrumSet& set, int block, int bins, bool toLethargy) {
+  if (!set.HasBlock(block)) return;
+  SpectrumBlock& b = set.blocks[static_cast<std::size_t>(block)];
+  const int edges = static_cast<int>(std::min(b.xValues.size(), b.yValues.size()));
+  const double* x = b.xValues.data();
+  double* y = b.yValues.data();
+  for (int j = 0; j < bins && j + 1 < edges; ++j) {
+    const double energy = std::sqrt(x[j] * x[j + 1]);
+    if (!UsableFactor(energy)) continue;
+    y[j] = toLethargy ? y[j] * energy : y[j] / energy;
+  }
+}
+
+void BringToForm(SpectrumSet& set, bool lethargy) {
+  const int last = std::min(set.overlayCount, kPointCountEntries - 1);
+  for (int b = 0; b <= last; ++b) {
+    if (!set.HasBlock(b)) continue;
+    SpectrumBlock& block = set.blocks[static_cast<std::size_t>(b)];
+    if (block.lethargyValues == lethargy) continue;
+    ScaleByBinEnergy(set, b, set.pointCount[static_cast<std::size_t>(b)], lethargy);
+    block.lethargyValues = lethargy;
+  }
+  set.lethargyShown = lethargy;
 }
 
 }  // namespace spectrum

@@ -44,7 +44,8 @@ struct SpectrumBlock {
   std::vector<double> yValues;
   std::vector<double> uncertainty;  // PlotFile only
   std::string title;                // header text of the chart for this block
-  std::string curveLabel;           // PlotFile: legend text (columns 1-20 of the third header line)
+  std::string curveLabel;           // legend text: PlotFile columns 1-20 of the third header line;
+                                    // an overlay's file name part
   std::string axisLabelX;           // PlotFile: replacement X axis title (columns 41-60)
   std::string axisLabelY;           // PlotFile: replacement Y axis title (columns 61-80)
   int plotNumber = 0;               // PlotFile: non-zero starts a plot, negative = lethargy form
@@ -53,6 +54,7 @@ struct SpectrumBlock {
   bool lethargyForm = false;        // PlotFile: plotNumber < 0
   int plotCode = 0;                 // PlotFile, first curve of a plot: |plotNumber| + 10 * further curves
   int unitCode = 0;                 // PlotFile: X unit, 0 eV, 1 MeV, 2 keV, 3 channel
+  bool lethargyValues = false;      // yValues hold F(E)*E at present (each block keeps its own)
   bool allocated = false;           // arrays made at the set's capacity
 };
 
@@ -94,5 +96,23 @@ struct SpectrumSet {
 // Geometric mean of the edges of bin j of a block: the factor between F(E) and F(E)*E.
 // The caller asks only for a bin whose upper edge j+1 exists; any other bin gives 0.0.
 double binEnergy(const SpectrumSet& set, int block, int j);
+
+// Whether a bin's binEnergy or width may divide or multiply its value: finite and not 0. A bin
+// whose factor is not usable (a lowest edge of 0 is common) is left as it is by that
+// conversion, so that no value becomes NaN or infinite and converting there and back returns
+// the values before.
+bool UsableFactor(double factor);
+
+// Y of bin j divided by its width (edges x[j] and x[j+1]) where that width is usable.
+void DivideByWidth(const double* x, double* y, int j);
+
+// Multiplies (toLethargy) or divides the Y of bins 0 ... bins-1 of `block` by their binEnergy
+// where it is usable; bins beyond the block's arrays are not touched.
+void ScaleByBinEnergy(SpectrumSet& set, int block, int bins, bool toLethargy);
+
+// Brings every block from 0 to overlayCount that holds points to F(E)*E (lethargy true) or
+// F(E), each from the form it holds at present, and sets lethargyShown. A block already in that
+// form is left as it is, so ticking and unticking always return the values before.
+void BringToForm(SpectrumSet& set, bool lethargy);
 
 }  // namespace spectrum

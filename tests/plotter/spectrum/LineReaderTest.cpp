@@ -35,6 +35,12 @@ TEST_F(LineReaderTest, LinesAsFgetsGivesThemInTextMode) {
   EXPECT_EQ(Lines(a + a + "xy\n"), (List{a, a, "xy\n"}));
   EXPECT_EQ(Lines(b + "\r\n"), (List{b + "\n"}));               // converted before it is split
   EXPECT_EQ(Lines(std::string("ab\0cd\nef\n\0", 10)), (List{"ab", "ef\n", ""}));  // C string text
+  // A Ctrl-Z ends the file, also after a "\r" and far into a long file.
+  EXPECT_EQ(Lines("a\nb\x1a\nc\n"), (List{"a\n", "b"}));
+  EXPECT_EQ(Lines("a\r\x1a\r\n"), (List{"a\r"}));
+  std::string longFile;
+  for (int i = 0; i < 8000; ++i) longFile += std::string(199, 'x') + "\n";  // 1.6 MB
+  EXPECT_EQ(Lines(longFile + "\x1a" + "tail\n").size(), 8000u);
 }
 
 TEST_F(LineReaderTest, CrLfFileGivesTheLinesOfTheLfFileAcrossBufferFills) {

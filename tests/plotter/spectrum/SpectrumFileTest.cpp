@@ -102,9 +102,9 @@ TEST_F(SpectrumFileTest, OverlayIsStoredAtOverlayCountAndKeepsWhatFits) {
   EXPECT_EQ(set.pointCount[1], 2);  // 3 entries: 2 bins and their upper edge
   EXPECT_EQ(X(1), (Values{1.0, 4.0, 9.0}));
   EXPECT_TRUE(set.lethargyRequested);
-  // PerBin overlay: divided by width and bin energy, then multiplied by it (lethargy asked).
+  // PerBin overlay: divided by its width, then multiplied by its bin energy (lethargy asked).
   ConvertOverlayBlock(set, 1);
-  EXPECT_EQ(Y(1), (Values{1.0, 2.0, 20.0}));
+  EXPECT_EQ(Y(1), (Values{2.0, 12.0, 20.0}));
   EXPECT_FALSE(set.lethargyShown);
   EXPECT_EQ(set.blocks[0].yValues[0], 8.0);  // the main block is untouched
 }

@@ -1,0 +1,277 @@
+// The plots on the real chart component: what each kind of file, navigation, the Lethargy box
+// and overlays leave in the chart's model and the limit edits.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plotter/app/PlotterDlg.h"
+#include "plotter/framework/FileDialog.h"
+#include "resources/zelvora_ids.h"
+#include "tests/plotter/chart/LinkedChart.h"
+
+namespace {
+
+using chartcontrol::kAxisX;
+using chartcontrol::kAxisY;
+using Values = std::vector<double>;
+
+std::string WriteTempFile(const std::string& name, const std::string& text) {
+  char folder[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, folder);
+  const std::string path = std::string(folder) + "zelvora-plot-tests-" + name;
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+std::string NamePart(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+
+// Three bins over edges 0, 1, 4, 9 (bin energies 0, 2, 6) of values 6, 8, 12, stored as F(E);
+// code 2 asks for F(E)*E.
+std::string ThreeBins(int lethargyCode) {
+  return "Three bins\n1 0 0\n" + std::to_string(lethargyCode) + " 0 3 9.0\n0 6\n1 8\n4 12\n9 0\n";
+}
+
+// A 20-column field of a plot file's third header line.
+std::string Field(std::string text) {
+  text.resize(20, ' ');
+  return text;
+}
+
+// A plot file curve: N points X = 1 ... N, Y = 10 X, uncertainty 1, unit keV.
+std::string Curve(int n, int plot, int kind, int mode, const std::string& label, const std::string& xLabel = "") {
+  std::string text = std::to_string(n) + " " + std::to_string(plot) + " " + std::to_string(kind) + " " +
+                     std::to_string(mode) + "\n0 0 2\n" + Field(label) + Field("") + Field(xLabel) + "\n";
+  for (int section = 0; section < 3; ++section)
+    for (int i = 1; i <= n; ++i) text += std::to_string(section == 0 ? i : section == 1 ? 10 * i : 1) + "\n";
+  return text;
+}
+
+class PlotterDlgPlotTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dialog_ = std::make_unique<plotter::CPlotterDlg>();
+    hwnd_ = dialog_->Create();
+    ASSERT_NE(hwnd_, nullptr);
+    ASSERT_TRUE(chart_.made());
+  }
+  void TearDown() override {
+    framework::SetFileDialogAnswerer(nullptr);
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  }
+  // Clicks `button` with the file dialog answering `path` (empty: Cancel).
+  void ClickWithDialog(int button, const std::string& path) {
+    framework::SetFileDialogAnswerer([this, path](framework::FileDialogRequest& request) {
+      request_ = request;
+      request.chosenPath = path;
+      return !path.empty();
+    });
+    Click(button);
+  }
+  void Load(const std::string& path) { ClickWithDialog(IDC_LOAD_SPECTRUM, path); }
+  void Overlay(const std::string& path) { ClickWithDialog(IDC_OVERLAY_SPECTRUM, path); }
+  void Click(int id) {
+    SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd_, id)));
+  }
+  void ToggleLethargyBox() {  // the box toggles itself on the space bar, as on a click
+    HWND box = GetDlgItem(hwnd_, IDC_LETHARGY);
+    SendMessageA(box, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageA(box, WM_KEYUP, VK_SPACE, 0);
+  }
+  bool Checked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+  std::string Text(int id) const {
+    char text[256] = "";
+    GetDlgItemTextA(hwnd_, id, text, sizeof text);
+    return text;
+  }
+  const chartcontrol::SeriesGroup& Group(int g) const { return chart_.model().groups[g - 1]; }
+  const chartcontrol::SeriesData& Data(int g = 1) const { return Group(g).data; }
+  const chartcontrol::Axis& Axis(chartcontrol::AxisId id) const { return chart_.axis(id); }
+  std::string Label(int series) const {
+    const std::string* label = Data().Label(series);
+    return label ? *label : "<none>";
+  }
+  // Points first ... first + count - 1 of a series (X of series 1 under the shared layout).
+  Values Ys(int series, int first, int count, int g = 1) const {
+    Values v;
+    for (int k = first; k < first + count; ++k) v.push_back(Data(g).Y(series, k));
+    return v;
+  }
+  Values Xs(int first, int count, int g = 1) const {
+    Values v;
+    for (int k = first; k < first + count; ++k) v.push_back(Data(g).X(1, k));
+    return v;
+  }
+  void ExpectNear(const Values& actual, const Values& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i) EXPECT_DOUBLE_EQ(actual[i], expected[i]) << i;
+  }
+
+  LinkedChart chart_;
+  std::unique_ptr<plotter::CPlotterDlg> dialog_;
+  HWND hwnd_ = nullptr;
+  framework::FileDialogRequest request_;
+};
+
+TEST_F(PlotterDlgPlotTest, SpectrumAndChannelListDrawStepsFromEdgeToEdge) {
+  const std::string spectrum = WriteTempFile("plain.flu", ThreeBins(1));
+  Load(spectrum);
+  EXPECT_EQ(Data().seriesCount(), 1);
+  EXPECT_EQ(Data().PointCount(1), 6);
+  EXPECT_EQ(Xs(1, 6), (Values{0, 1, 1, 4, 4, 9}));
+  EXPECT_EQ(Ys(1, 1, 6), (Values{6, 6, 8, 8, 12, 12}));
+  EXPECT_EQ(Label(1), NamePart(spectrum));
+  EXPECT_EQ(Group(1).StrokeKind(1), 2);
+  EXPECT_EQ(Group(1).MarkerKind(1), 1);
+  EXPECT_EQ(Axis(kAxisX).title, "Energy/eV ->");
+  EXPECT_EQ(Axis(kAxisY).title, "F(E) ->");
+  EXPECT_EQ(Axis(kAxisY).titleTurn, 2);
+  EXPECT_FALSE(Axis(kAxisX).logarithmic);
+  EXPECT_TRUE(chart_.model().legend.shown);
+  EXPECT_FALSE(chart_.model().holdRedraw || chart_.model().holdLayout);
+  EXPECT_EQ(Text(IDC_X_MAX), "9.000000");  // the edits show the data range, upper edge included
+  EXPECT_EQ(Text(IDC_Y_MAX), "12.000000");
+
+  // In lethargy form: x logarithmic, the box ticked, the other title.
+  Load(WriteTempFile("lethargy.flu", ThreeBins(2)));
+  EXPECT_TRUE(Axis(kAxisX).logarithmic && Checked(IDC_X_LOGARITHMIC) && Checked(IDC_LETHARGY));
+  EXPECT_EQ(Axis(kAxisY).title, "F(E)*E ->");
+  EXPECT_EQ(Ys(1, 1, 6), (Values{6, 6, 16, 16, 72, 72}));
+
+  // N channels make N-1 steps; the last two points stay unwritten.
+  Load(WriteTempFile("counts.dat", "5\n7\n9\n11\n"));
+  EXPECT_FALSE(Axis(kAxisX).logarithmic);
+  EXPECT_EQ(Axis(kAxisX).title, "Channel ->");
+  EXPECT_EQ(Axis(kAxisY).title, "Count ->");
+  EXPECT_EQ(Data().PointCount(1), 8);
+  EXPECT_EQ(Xs(1, 6), (Values{0, 1, 1, 2, 2, 3}));
+  EXPECT_EQ(Ys(1, 1, 6), (Values{5, 5, 7, 7, 9, 9}));
+  EXPECT_FALSE(Data().IsWritten(1, 7) || Data().IsWritten(1, 8));
+  Load(WriteTempFile("one.dat", "5\n\n\n"));  // three lines, one count repeated
+  EXPECT_EQ(Ys(1, 1, 4), (Values{5, 5, 5, 5}));
+}
+
+TEST_F(PlotterDlgPlotTest, PlotFileNavigationDrawsEachPlotWithItsCurvesBandsAndScales) {
+  // Plot 1: code 23, three curves (steps, points with a band, blank legend); plot 2: lethargy
+  // form with a replacement X label; plot 3: a last, lone block asking for a further curve.
+  const std::string file = Curve(3, 3, 0, 1, "first") + Curve(4, 0, -1, 3, "second") +
+                           Curve(2, 0, 0, 99, "hidden") + Curve(2, -1, 0, 2, "leth", "Time/s") +
+                           Curve(2, 12, 0, 2, "lone");
+  Load(WriteTempFile("plots.plo", file));
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "1/3");
+  EXPECT_EQ(Data().seriesCount(), 3);
+  EXPECT_EQ(Data().PointCount(1), 8);
+  EXPECT_EQ(Label(1), Field("first"));
+  EXPECT_EQ(Label(3), " ");
+  EXPECT_TRUE(Axis(kAxisY).logarithmic && Checked(IDC_Y_LOGARITHMIC));
+  EXPECT_EQ(Axis(kAxisX).title, "Energy/keV ->");
+  // The X row written last (the points of curve 2) wins; curve 1's two steps keep their Y.
+  EXPECT_EQ(Xs(1, 4), (Values{1, 2, 3, 4}));
+  EXPECT_EQ(Ys(1, 1, 4), (Values{10, 10, 20, 20}));
+  EXPECT_EQ(Ys(2, 1, 4), (Values{10, 20, 30, 40}));
+  EXPECT_EQ(Group(1).StrokeKind(2), 1);
+  EXPECT_EQ(Group(1).MarkerKind(2), 2);
+  EXPECT_FALSE(Data().IsWritten(3, 1));  // legend mode 99: no values
+  // The band of curve 2 in series 3 and 4 of group 2, Y -/+ U.
+  EXPECT_EQ(Data(2).seriesCount(), 30);
+  EXPECT_EQ(Ys(3, 1, 4, 2), (Values{9, 19, 29, 39}));
+  EXPECT_EQ(Ys(4, 1, 4, 2), (Values{11, 21, 31, 41}));
+  EXPECT_EQ(Group(2).graphKind, 6);
+
+  Click(IDC_NEXT_GRAPH);
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "2/3");
+  EXPECT_EQ(Axis(kAxisX).title, Field("Time/s"));
+  EXPECT_EQ(Axis(kAxisY).title, "F(E)*E ->");
+  Click(IDC_NEXT_GRAPH);  // the lone block: one curve, X log from its code
+  EXPECT_EQ(dialog_->spectrum().extraCurveCount, 0);
+  EXPECT_EQ(Data().seriesCount(), 1);
+  EXPECT_EQ(Data(2).seriesCount(), 10);
+  EXPECT_TRUE(Axis(kAxisX).logarithmic);
+  EXPECT_EQ(Label(1), Field("lone"));
+  EXPECT_EQ(Label(2), "<none>");
+  EXPECT_EQ(Text(IDC_X_MIN), "1.000000");  // the edits follow the plot on show
+  EXPECT_EQ(Text(IDC_X_MAX), "2.000000");
+
+  Click(IDC_NEXT_GRAPH);  // wraps to the first plot
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "1/3");
+  EXPECT_EQ(Data().seriesCount(), 3);
+  Click(IDC_PREVIOUS_GRAPH);
+  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "3/3");
+  EXPECT_EQ(Label(1), Field("lone"));
+}
+
+TEST_F(PlotterDlgPlotTest, LethargyBoxBringsEveryCurveToItsFormAndBack) {
+  // Main curve in F(E)*E, overlay asking for F(E): drawn side by side until the box changes.
+  const std::string over = WriteTempFile("fe.flu", ThreeBins(1));
+  Load(WriteTempFile("main.flu", ThreeBins(2)));
+  Overlay(over);
+  EXPECT_EQ(Ys(2, 1, 6), (Values{6, 6, 8, 8, 12, 12}));
+  ASSERT_TRUE(Checked(IDC_LETHARGY));
+
+  const Values fe{6, 6, 8, 8, 12, 12};
+  const Values lethargy{6, 6, 16, 16, 72, 72};  // the bin of energy 0 keeps its value
+  for (int round = 0; round < 2; ++round) {
+    ToggleLethargyBox();  // off: the main curve divided, the overlay already F(E)
+    EXPECT_FALSE(Checked(IDC_LETHARGY));
+    EXPECT_FALSE(Axis(kAxisX).logarithmic);
+    EXPECT_EQ(Axis(kAxisY).title, "F(E) ->");
+    ExpectNear(Ys(1, 1, 6), fe);
+    ExpectNear(Ys(2, 1, 6), fe);
+    EXPECT_EQ(Label(2), NamePart(over));  // the overlay keeps its legend text on redraws
+    ToggleLethargyBox();
+    EXPECT_TRUE(Checked(IDC_LETHARGY) && Axis(kAxisX).logarithmic);
+    ExpectNear(Ys(1, 1, 6), lethargy);
+    ExpectNear(Ys(2, 1, 6), lethargy);
+  }
+}
+
+TEST_F(PlotterDlgPlotTest, OverlaysAskTheirDialogFitTheMainCurveAndStopAtTheTenth) {
+  const std::string main = WriteTempFile("main3.flu", ThreeBins(1));
+  Load(main);
+  Overlay("");  // cancelled: nothing changes
+  EXPECT_EQ(request_.fileName, "*.flu;*.dat");
+  EXPECT_EQ(request_.filter.substr(0, 18), std::string("Overlay .flu File") + '\0');
+  EXPECT_TRUE(request_.owner == nullptr && request_.flags == 0u);
+  EXPECT_EQ(dialog_->spectrum().overlayCount, 0);
+
+  // A ".dat" overlay on a spectrum is read as a spectrum; of its five bins three fit.
+  std::string wide = "Wide\n1 0 0\n1 0 5 9\n";
+  for (int i = 0; i <= 5; ++i) wide += std::to_string(i) + " " + std::to_string(100 + i) + "\n";
+  Overlay(WriteTempFile("wide.dat", wide));
+  EXPECT_EQ(Data().seriesCount(), 2);
+  EXPECT_EQ(Label(2), "zelvora-plot-tests-wide.dat");
+  EXPECT_EQ(Group(1).StrokeKind(2), 2);
+  EXPECT_EQ(Ys(2, 1, 6), (Values{100, 100, 101, 101, 102, 102}));
+  EXPECT_EQ(Data().PointCount(1), 6);
+
+  // A file that cannot be opened counts its slot, holds no points and changes no series.
+  Overlay(WriteTempFile("gone", "") + "-missing.flu");
+  EXPECT_EQ(dialog_->spectrum().overlayCount, 2);
+  EXPECT_EQ(dialog_->spectrum().pointCount[2], 0);
+  EXPECT_EQ(Data().seriesCount(), 2);
+  ToggleLethargyBox();  // a redraw with the empty slot: nothing of it drawn
+  EXPECT_EQ(Data().seriesCount(), 3);
+  EXPECT_FALSE(Data().IsWritten(3, 1));
+  ToggleLethargyBox();
+
+  HWND button = GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM);
+  for (int i = 3; i <= 10; ++i) {
+    EXPECT_TRUE(IsWindowEnabled(button)) << i;
+    Overlay(main);
+  }
+  EXPECT_FALSE(IsWindowEnabled(button));
+  EXPECT_EQ(Data().seriesCount(), 11);
+  dialog_->LoadOverlay();  // no eleventh, even when asked directly
+  EXPECT_EQ(dialog_->spectrum().overlayCount, 10);
+
+  Load(main);  // a new main file starts counting again
+  EXPECT_TRUE(IsWindowEnabled(button));
+  EXPECT_EQ(dialog_->spectrum().overlayCount, 0);
+  EXPECT_EQ(Data().seriesCount(), 1);
+}
+
+}  // namespace
