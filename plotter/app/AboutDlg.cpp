@@ -20,7 +20,7 @@ constexpr int kLogoSize = 100;
 // Lines 2 to 7 are the maker's block, 8 and 9 the credit of the chart component.
 constexpr const char* kTextLines[kAboutLineCount] = {
     "Zelvora  V1.05",
-    "\xA9 1998-2026 Orvane Software, info@orvane.example",
+    "\xA9 1998-2026 Orvane Software",
     "Orvane Spectra Laboratory",
     "Kastanienweg 12",
     "35037 Marburg",

@@ -107,6 +107,7 @@ bool CImageButton::AssignTooltip(const char* text, bool activate) {
   }
   SendMessageA(tooltip_.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
   SendMessageA(tooltip_.get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+  tipActive_ = activate;
   return true;
 }
 
@@ -269,12 +270,16 @@ void CImageButton::ShowDropMenu() {
   GetWindowRect(hwnd(), &place);
 
   menuOpen_ = true;
+  // The tip would cover the menu: silent while the menu is open.
+  const bool tipActive = tooltip_ && tipActive_;
+  if (tipActive) SendMessageA(tooltip_.get(), TTM_ACTIVATE, FALSE, 0);
   Repaint();
   UpdateWindow(hwnd());
   const DropMenuTracker& tracker = Tracker();
   const POINT at{place.left, place.bottom};
   const UINT command = tracker ? tracker(popup, at, owner) : TrackSystemMenu(popup, at, owner);
   menuOpen_ = false;
+  if (tipActive) SendMessageA(tooltip_.get(), TTM_ACTIVATE, TRUE, 0);
   Repaint();
   // Posted, as the system's own menus do: the owner acts once this click is over.
   if (command) PostMessageA(owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);

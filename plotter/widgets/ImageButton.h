@@ -80,6 +80,7 @@ class CImageButton : public framework::CControl {
   HoverState hover_;
   ButtonColours colours_;
   bool menuOpen_ = false;
+  bool tipActive_ = false;
   bool lostFocusByDisabling_ = false;
   win32::UniqueIcon icon_;
   SIZE iconSize_{};
