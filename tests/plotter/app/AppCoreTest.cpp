@@ -90,8 +90,7 @@ struct PlottedPixel {
   StarColour colour;
 };
 
-// One animation step of a 200 x 100 picture whose random draws repeat `cycle`; `draws` counts
-// them.
+// One step of a 200 x 100 picture whose random draws repeat `cycle`; `draws` counts them.
 std::vector<PlottedPixel> Step(StarField& stars, int& draws, const std::vector<int>& cycle) {
   std::vector<PlottedPixel> pixels;
   StepStars(stars, 200, 100, [&] { return cycle[static_cast<size_t>(draws++) % cycle.size()]; },
@@ -99,74 +98,54 @@ std::vector<PlottedPixel> Step(StarField& stars, int& draws, const std::vector<i
   return pixels;
 }
 
-TEST(AboutStars, FirstStepPlacesEveryStarAnewFarAwayAndEachFliesOutwards) {
+TEST(AboutStars, FirstStepPlacesEveryStarFarAwayAndEachFliesOutwardsUntilPlacedAnew) {
   StarField stars{};
   int draws = 0;
-  // x = 101 + 101 - 200, y = 51 + 51 - 100, at depth i + 100 less the step.
+  // x = 101 + 101 - 200 = 2, y = 51 + 51 - 100 = 2; star 0 at depth 99: (100 + 400 / 99,
+  // 50 + 200 / 99), brightness 250 - 99 = 151 as (201, 151, 151).
   std::vector<PlottedPixel> pixels = Step(stars, draws, {101, 101, 51, 51});
-  EXPECT_EQ(draws, 4 * kStarCount);
-  EXPECT_TRUE(stars[0].x == 2 && stars[0].y == 2 && stars[0].z == 99 && stars[99].z == 198);
+  EXPECT_TRUE(draws == 4 * kStarCount && stars[99].z == 198);
   ASSERT_EQ(pixels.size(), 100u);
-  // Star 0 at depth 99: (100 + 400 / 99, 50 + 200 / 99), brightness 151, a single pixel.
-  EXPECT_TRUE(pixels[0].x == 104 && pixels[0].y == 52);
-  EXPECT_TRUE(pixels[0].colour == (StarColour{201, 151, 151}));
+  EXPECT_TRUE(pixels[0].x == 104 && pixels[0].y == 52 && pixels[0].colour == (StarColour{201, 151, 151}));
   for (int step = 0; step < 49; ++step) pixels = Step(stars, draws, {101, 101, 51, 51});
-  EXPECT_TRUE(pixels[0].x == 108 && pixels[0].y == 54);  // depth 50
-  EXPECT_EQ(draws, 4 * kStarCount);
-}
+  EXPECT_TRUE(pixels[0].x == 108 && pixels[0].y == 54);  // depth 50: further out, still one pixel
 
-TEST(AboutStars, AStarBrightensGrowsToACrossAndIsPlacedAnewAfterIPlus99Steps) {
-  StarField stars{};
-  int draws = 0;
-  const std::vector<int> centre{100, 100, 50, 50};  // every star at the picture's centre
-  Step(stars, draws, centre);
-  int lastLight = 0, steps = 1;
-  for (; draws == 4 * kStarCount; ++steps) {
-    const std::vector<PlottedPixel> pixels = Step(stars, draws, centre);
+  // At the centre: star 0 brightens each step, is a cross of grey neighbours below depth 50, and
+  // alone is placed anew after 99 steps.
+  stars = StarField{};
+  draws = 0;
+  int light = 0, steps = 1;
+  for (Step(stars, draws, {100, 100, 50, 50}); draws == 4 * kStarCount; ++steps) {
+    pixels = Step(stars, draws, {100, 100, 50, 50});
     if (draws != 4 * kStarCount) break;
-    const int light = pixels[0].colour.green;
-    EXPECT_GT(light, lastLight);
-    lastLight = light;
-    // Star 0 draws itself first: five pixels once nearer than 50, the neighbours in grey.
-    const bool cross = stars[0].z < 50;
-    EXPECT_EQ(pixels[1].x == 99, cross) << stars[0].z;
-    const uint8_t grey = static_cast<uint8_t>(light);
-    if (cross) {
-      EXPECT_TRUE(pixels[1].colour == (StarColour{grey, grey, grey}));
-    }
+    EXPECT_GT(pixels[0].colour.green, light);
+    light = pixels[0].colour.green;
+    const auto grey = static_cast<uint8_t>(light);
+    EXPECT_EQ(pixels[1].x == 99 && pixels[1].colour == (StarColour{grey, grey, grey}), stars[0].z < 50);
   }
-  EXPECT_EQ(steps, 99);
-  EXPECT_EQ(draws, 4 * kStarCount + 4);  // star 0 alone placed again
+  EXPECT_TRUE(steps == 99 && draws == 4 * kStarCount + 4);
 }
 
 TEST(AboutStars, NoPixelLeavesThePicture) {
   StarField stars{};
   std::srand(12345);
-  for (int step = 0; step < 600; ++step) {
+  for (int step = 0; step < 600; ++step)
     StepStars(stars, 270, 150, [] { return std::rand(); }, [](int x, int y, StarColour) {
       ASSERT_TRUE(x >= 0 && x < 270 && y >= 0 && y < 150) << x << "," << y;
     });
-  }
   StepStars(stars, 0, 150, [] { return 1; }, [](int, int, StarColour) { FAIL(); });
 }
 
 TEST(AboutScroll, TextRunsFrom250To270AboveAndStartsAgainWithColoursModulo256) {
   int offset = kScrollStart, steps = 0;
-  do {
-    offset = NextScrollOffset(offset);
-    ++steps;
-  } while (offset != kScrollStart && steps < 1000);
-  EXPECT_EQ(steps, 521);
-  EXPECT_EQ(NextScrollOffset(-270), 250);
-
+  do offset = NextScrollOffset(offset), ++steps;
+  while (offset != kScrollStart && steps < 1000);
+  EXPECT_EQ(steps, 521);  // 250 ... -270
   const AboutLinePlace first = PlaceOfAboutLine(0, -1);  // low byte 255: 355 wraps to 99
-  EXPECT_TRUE(first.x == 85 && first.y == -1);
-  EXPECT_TRUE(first.colour == (StarColour{99, 99, 0}));
+  EXPECT_TRUE(first.x == 85 && first.y == -1 && first.colour == (StarColour{99, 99, 0}));
   const AboutLinePlace third = PlaceOfAboutLine(2, 10);  // 10 - 96 wraps to 170
-  EXPECT_TRUE(third.x == 5 && third.y == 90);
-  EXPECT_TRUE(third.colour == (StarColour{0, 170, 190}));
-  EXPECT_EQ(PlaceOfAboutLine(8, 250).y, 505);
-  EXPECT_EQ(LogoTop(250), 160);
+  EXPECT_TRUE(third.x == 5 && third.y == 90 && third.colour == (StarColour{0, 170, 190}));
+  EXPECT_TRUE(PlaceOfAboutLine(8, 250).y == 505 && LogoTop(250) == 160);
 }
 
 }  // namespace
