@@ -14,6 +14,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/win32/Handles.h"
@@ -292,7 +293,11 @@ TEST_F(PlotterOutputTest, PrintButtonPrintsOnePageOnPaperAndLeavesTheScreenLookA
     for (const std::string& name : pdfs()) pdf = before.count(name) ? pdf : name;
     return !pdf.empty();
   }, 60000)) << "no PDF appeared in " << folder;
-  Sleep(1000);  // written out completely
+  size_t size = 0;  // written out completely: its size stays for half a second
+  testsupport::WaitUntil([&] {
+    const size_t last = std::exchange(size, ReadAll(folder + pdf).size());
+    return Sleep(500), size > 0 && size == last;
+  }, 30000);
   const std::string out = "readback-" + std::to_string(GetCurrentProcessId());
   const std::string u = "'" + unixFolder + "/";
   ASSERT_TRUE(RunProgram("/bin/sh -c \"pdfinfo " + u + pdf + "' > " + u + out + ".info'; pdftotext -layout " + u + pdf + "' " +
