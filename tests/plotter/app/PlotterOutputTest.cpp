@@ -88,17 +88,20 @@ struct Records {
   int lines = 0, texts = 0, bands = 0, bitmaps = 0;
 };
 
+// A named callback: the i686 compiler does not turn a lambda into a stdcall pointer.
+int CALLBACK CountRecord(HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM data) {
+  Records& c = *reinterpret_cast<Records*>(data);
+  const DWORD t = r->iType;
+  c.lines += t == EMR_POLYLINE || t == EMR_POLYLINE16 || t == EMR_POLYPOLYLINE16 || t == EMR_LINETO;
+  c.texts += t == EMR_EXTTEXTOUTA || t == EMR_EXTTEXTOUTW;
+  c.bands += t == EMR_ALPHABLEND || t == EMR_POLYPOLYGON16 || t == EMR_POLYGON16;
+  c.bitmaps += t == EMR_STRETCHDIBITS || (t == EMR_BITBLT && reinterpret_cast<const EMRBITBLT*>(r)->cbBitsSrc);
+  return 1;
+}
+
 Records CountRecords(HENHMETAFILE emf) {
   Records counts;
-  EnumEnhMetaFile(nullptr, emf, [](HDC, HANDLETABLE*, const ENHMETARECORD* r, int, LPARAM data) {
-    Records& c = *reinterpret_cast<Records*>(data);
-    const DWORD t = r->iType;
-    c.lines += t == EMR_POLYLINE || t == EMR_POLYLINE16 || t == EMR_POLYPOLYLINE16 || t == EMR_LINETO;
-    c.texts += t == EMR_EXTTEXTOUTA || t == EMR_EXTTEXTOUTW;
-    c.bands += t == EMR_ALPHABLEND || t == EMR_POLYPOLYGON16 || t == EMR_POLYGON16;
-    c.bitmaps += t == EMR_STRETCHDIBITS || (t == EMR_BITBLT && reinterpret_cast<const EMRBITBLT*>(r)->cbBitsSrc);
-    return 1;
-  }, &counts, nullptr);
+  EnumEnhMetaFile(nullptr, emf, CountRecord, &counts, nullptr);
   return counts;
 }
 
