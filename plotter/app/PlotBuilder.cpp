@@ -3,8 +3,6 @@
 // and FALSE, the points between HoldRedraw TRUE and FALSE, so the chart draws each plot once.
 #include "plotter/app/PlotterDlg.h"
 
-#include "plotter/chart/ChartAxes.h"
-
 namespace plotter {
 
 using namespace chart;
@@ -42,12 +40,12 @@ void WriteCurve(const CSeriesData& data, const spectrum::SpectrumBlock& block, c
   const int series = curve.series;
   if (curve.form == CurveForm::Steps) {
     ForEachStepPoint(x, y, curve.values, [&](int point, double xValue, double yValue) {
-      data.SetXValue(1, point, xValue);
+      if (curve.writesX) data.SetXValue(1, point, xValue);
       data.SetYValue(series, point, yValue);
     });
   } else if (curve.form == CurveForm::Points) {
     for (int j = 0; j < curve.values; ++j) {
-      data.SetXValue(1, j + 1, x[j]);
+      if (curve.writesX) data.SetXValue(1, j + 1, x[j]);
       data.SetYValue(series, j + 1, y[j]);
     }
   }

@@ -298,7 +298,9 @@ void CPlotterDlg::SetYLogarithmic() {
 
 void CPlotterDlg::ScaleToData(int block) {
   const bool hasTexts = block >= 0 && block < static_cast<int>(spectrum_.blocks.size());
-  const std::string title = hasTexts ? spectrum_.blocks[static_cast<size_t>(block)].title : "";
+  std::string title = hasTexts ? spectrum_.blocks[static_cast<size_t>(block)].title : "";
+  // A title read from a short first line keeps its line end, which the chart would draw.
+  while (!title.empty() && (title.back() == '\n' || title.back() == '\r')) title.pop_back();
   chart_.TitleBox().Text().SetContent(title);
   const CAxis x = chart_.Axis("x");
   const CAxis y = chart_.Axis("y");

@@ -1,5 +1,7 @@
 // Zelvora's main window: the chart above, the band of controls along the bottom edge, and the
-// spectrum::SpectrumSet of the file on show.
+// spectrum::SpectrumSet of the file on show. Its members live in PlotterDlg.cpp (the window,
+// loading, axes and limits), PlotBuilder.cpp (the plot builders), PlotNavigation.cpp (plot
+// steps and the Lethargy box) and Overlay.cpp.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +29,7 @@ class CPlotterDlg : public CAnchorDlg {
   const spectrum::SpectrumSet& spectrum() const { return spectrum_; }
   const chart::AxisLimits& currentLimits() const { return currentLimits_; }
   const chart::AxisLimits& homeLimits() const { return homeLimits_; }
+  const chart::CChart2D& chart() const { return chart_; }
 
   // The whole load of a main file: the open dialog (or the command-line path, the first time),
   // both reading passes, the controls of the file's kind and the first plot.

@@ -53,6 +53,8 @@ PlotPlan SingleCurvePlan(const SpectrumSet& set, int block, int stepsShort) {
     curve.series = s + 1;
     curve.form = CurveForm::Steps;
     curve.values = StepsOf(set, b, StoredValues(set, b) - stepsShort);
+    // Overlays are drawn over the main curve's X positions, as when they were added.
+    curve.writesX = s == 0;
     if (s == 0) {
       curve.style = kLineStyle;
     } else if (set.HasBlock(b) && !set.blocks[static_cast<std::size_t>(b)].curveLabel.empty()) {

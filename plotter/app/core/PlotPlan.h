@@ -34,6 +34,7 @@ struct CurvePlan {
   int series = 1;  // series of the curves group its Y values go to (X always to series 1)
   CurveForm form = CurveForm::None;
   int values = 0;  // values written: steps or points j = 0 ... values-1
+  bool writesX = true;  // false: only Y, over the X positions the first curve wrote
   CurveStyle style;
   int bandValues = 0;  // values of its uncertainty band (series 2s+1, 2s+2 of the band group)
 };

@@ -89,79 +89,12 @@ TEST(PlotPlan, TitlesScalesAndLegendTextsOfEachPlot) {
   }
 }
 
-TEST(PlotPlan, StepsPointsAndBandsOfEachCurve) {
-  // A spectrum of N bins: 2N points, N steps; its overlays step over their own bins only.
-  SpectrumSet spectrum = MakeSet(spectrum::SpectrumFile, {4});
-  spectrum.blocks.resize(21);
-  spectrum.overlayCount = spectrum.extraCurveCount = 2;
-  spectrum.AllocateBlock(1);
-  spectrum.pointCount[1] = 2;
-  spectrum.blocks[1].curveLabel = "over.flu";
-  PlotPlan plan = SpectrumPlan(spectrum, 0);
-  EXPECT_EQ(plan.seriesCount, 3);
-  EXPECT_EQ(plan.pointCount, 8);
-  ASSERT_EQ(plan.curves.size(), 3u);
-  EXPECT_EQ(plan.curves[0].values, 4);
-  EXPECT_TRUE(plan.curves[0].style.set);
-  EXPECT_EQ(plan.curves[1].values, 2);
-  EXPECT_FALSE(plan.curves[1].style.set);
-  EXPECT_EQ(plan.curves[2].values, 0);  // an overlay that could not be read
-  ASSERT_EQ(plan.legend.size(), 2u);
-  EXPECT_EQ(plan.legend[1].series, 2);
-  EXPECT_EQ(plan.legend[1].text, "over.flu");
-
-  // A list of N channels makes N-1 steps; one channel makes none.
-  EXPECT_EQ(ChannelListPlan(MakeSet(spectrum::ChannelFile, {5}), 0).curves[0].values, 4);
-  EXPECT_EQ(ChannelListPlan(MakeSet(spectrum::ChannelFile, {1}), 0).curves[0].values, 0);
-
-  // A plot of three curves (code 23): the longest sets the counts; each legend mode its form.
-  SpectrumSet plot = MakeSet(spectrum::PlotFile, {3, 5, 2, 4});
-  const int modes[] = {1, 2, 3, 99};
-  for (int b = 0; b < 4; ++b) plot.blocks[static_cast<size_t>(b)].legendMode = modes[b];
-  plot.blocks[0].plotNumber = 3;
-  plot.blocks[0].plotCode = 23;
-  plot.blocks[2].dataKind = -1;
-  plan = CurvesPlan(plot, 0);
-  EXPECT_EQ(plan.extraCurveCount, 2);
-  EXPECT_EQ(plan.yScale, ScaleChoice::Logarithmic);
-  EXPECT_EQ(plan.seriesCount, 3);
-  EXPECT_EQ(plan.pointCount, 10);
-  EXPECT_EQ(plan.bandSeriesCount, 30);
-  EXPECT_EQ(plan.bandPointCount, 5);
-  const CurveForm forms[] = {CurveForm::Steps, CurveForm::Points, CurveForm::Points};
-  const int values[] = {2, 5, 2};
-  const int strokes[] = {2, 2, 1};
-  for (int s = 0; s < 3; ++s) {
-    EXPECT_EQ(plan.curves[static_cast<size_t>(s)].form, forms[s]) << s;
-    EXPECT_EQ(plan.curves[static_cast<size_t>(s)].values, values[s]) << s;
-    EXPECT_EQ(plan.curves[static_cast<size_t>(s)].style.strokeKind, strokes[s]) << s;
-    EXPECT_EQ(plan.curves[static_cast<size_t>(s)].bandValues, s == 2 ? 2 : 0) << s;
-  }
-
-  // A lone block asking for further curves draws itself only, with the scale its code gives.
-  SpectrumSet lone = MakeSet(spectrum::PlotFile, {3});
-  lone.blocks[0].plotNumber = 2;
-  lone.blocks[0].plotCode = 12;
-  plan = CurvesPlan(lone, 0);
+TEST(PlotPlan, APlotWithoutAFirstCurveKeepsTitlesAndCountsWithinTheFile) {
+  SpectrumSet set = MakeSet(spectrum::PlotFile, {3});
+  set.extraCurveCount = 4;
+  const PlotPlan plan = CurvesPlan(set, 0);  // plot number 0
+  EXPECT_FALSE(plan.setsTitles || !plan.legend.empty());
   EXPECT_EQ(plan.extraCurveCount, 0);
-  EXPECT_EQ(plan.curves.size(), 1u);
-  EXPECT_EQ(plan.xScale, ScaleChoice::Logarithmic);
-  // A first block of plot number 0 keeps titles and scales, and the count within the file.
-  lone.blocks[0].plotNumber = 0;
-  lone.extraCurveCount = 4;
-  plan = CurvesPlan(lone, 0);
-  EXPECT_FALSE(plan.setsTitles);
-  EXPECT_TRUE(plan.legend.empty());
-  EXPECT_EQ(plan.extraCurveCount, 0);
-}
-
-TEST(PlotPlan, StepPointsRunFromEdgeToEdge) {
-  const double x[] = {1, 2, 4};
-  const double y[] = {10, 20, 99};
-  std::vector<std::vector<double>> points;
-  ForEachStepPoint(x, y, 2, [&](int k, double px, double py) { points.push_back({double(k), px, py}); });
-  const std::vector<std::vector<double>> expected = {{1, 1, 10}, {2, 2, 10}, {3, 2, 20}, {4, 4, 20}};
-  EXPECT_EQ(points, expected);
 }
 
 }  // namespace

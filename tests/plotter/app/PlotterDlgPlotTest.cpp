@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cmath>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -20,15 +19,15 @@ using chartcontrol::kAxisX;
 using chartcontrol::kAxisY;
 using Values = std::vector<double>;
 
+const char kPrefix[] = "zelvora-plot-tests-";
+
 std::string WriteTempFile(const std::string& name, const std::string& text) {
   char folder[MAX_PATH] = "";
   GetTempPathA(MAX_PATH, folder);
-  const std::string path = std::string(folder) + "zelvora-plot-tests-" + name;
+  const std::string path = folder + (kPrefix + name);
   std::ofstream(path, std::ios::binary) << text;
   return path;
 }
-
-std::string NamePart(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
 // Three bins over edges 0, 1, 4, 9 (bin energies 0, 2, 6) of values 6, 8, 12, stored as F(E);
 // code 2 asks for F(E)*E.
@@ -56,8 +55,7 @@ class PlotterDlgPlotTest : public testing::Test {
   void SetUp() override {
     dialog_ = std::make_unique<plotter::CPlotterDlg>();
     hwnd_ = dialog_->Create();
-    ASSERT_NE(hwnd_, nullptr);
-    ASSERT_TRUE(chart_.made());
+    ASSERT_TRUE(hwnd_ && chart_.made());
   }
   void TearDown() override {
     framework::SetFileDialogAnswerer(nullptr);
@@ -78,9 +76,8 @@ class PlotterDlgPlotTest : public testing::Test {
     SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd_, id)));
   }
   void ToggleLethargyBox() {  // the box toggles itself on the space bar, as on a click
-    HWND box = GetDlgItem(hwnd_, IDC_LETHARGY);
-    SendMessageA(box, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageA(box, WM_KEYUP, VK_SPACE, 0);
+    SendMessageA(GetDlgItem(hwnd_, IDC_LETHARGY), WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageA(GetDlgItem(hwnd_, IDC_LETHARGY), WM_KEYUP, VK_SPACE, 0);
   }
   bool Checked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
   std::string Text(int id) const {
@@ -95,20 +92,11 @@ class PlotterDlgPlotTest : public testing::Test {
     const std::string* label = Data().Label(series);
     return label ? *label : "<none>";
   }
-  // Points first ... first + count - 1 of a series (X of series 1 under the shared layout).
-  Values Ys(int series, int first, int count, int g = 1) const {
+  // The first `count` points of a series, or of the X row (series 1, shared by all: series 0).
+  Values Row(int series, int count, int g = 1) const {
     Values v;
-    for (int k = first; k < first + count; ++k) v.push_back(Data(g).Y(series, k));
+    for (int k = 1; k <= count; ++k) v.push_back(series ? Data(g).Y(series, k) : Data(g).X(1, k));
     return v;
-  }
-  Values Xs(int first, int count, int g = 1) const {
-    Values v;
-    for (int k = first; k < first + count; ++k) v.push_back(Data(g).X(1, k));
-    return v;
-  }
-  void ExpectNear(const Values& actual, const Values& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    for (size_t i = 0; i < actual.size(); ++i) EXPECT_DOUBLE_EQ(actual[i], expected[i]) << i;
   }
 
   LinkedChart chart_;
@@ -118,50 +106,36 @@ class PlotterDlgPlotTest : public testing::Test {
 };
 
 TEST_F(PlotterDlgPlotTest, SpectrumAndChannelListDrawStepsFromEdgeToEdge) {
-  const std::string spectrum = WriteTempFile("plain.flu", ThreeBins(1));
-  Load(spectrum);
+  Load(WriteTempFile("plain.flu", ThreeBins(1)));
   EXPECT_EQ(Data().seriesCount(), 1);
   EXPECT_EQ(Data().PointCount(1), 6);
-  EXPECT_EQ(Xs(1, 6), (Values{0, 1, 1, 4, 4, 9}));
-  EXPECT_EQ(Ys(1, 1, 6), (Values{6, 6, 8, 8, 12, 12}));
-  EXPECT_EQ(Label(1), NamePart(spectrum));
-  EXPECT_EQ(Group(1).StrokeKind(1), 2);
-  EXPECT_EQ(Group(1).MarkerKind(1), 1);
+  EXPECT_EQ(Row(0, 6), (Values{0, 1, 1, 4, 4, 9}));
+  EXPECT_EQ(Row(1, 6), (Values{6, 6, 8, 8, 12, 12}));
+  EXPECT_EQ(Label(1), kPrefix + std::string("plain.flu"));
+  EXPECT_TRUE(Group(1).StrokeKind(1) == 2 && Group(1).MarkerKind(1) == 1);
   EXPECT_EQ(Axis(kAxisX).title, "Energy/eV ->");
   EXPECT_EQ(Axis(kAxisY).title, "F(E) ->");
   EXPECT_EQ(Axis(kAxisY).titleTurn, 2);
-  EXPECT_FALSE(Axis(kAxisX).logarithmic);
-  EXPECT_TRUE(chart_.model().legend.shown);
   EXPECT_FALSE(chart_.model().holdRedraw || chart_.model().holdLayout);
   EXPECT_EQ(Text(IDC_X_MAX), "9.000000");  // the edits show the data range, upper edge included
   EXPECT_EQ(Text(IDC_Y_MAX), "12.000000");
 
-  // In lethargy form: x logarithmic, the box ticked, the other title.
-  Load(WriteTempFile("lethargy.flu", ThreeBins(2)));
-  EXPECT_TRUE(Axis(kAxisX).logarithmic && Checked(IDC_X_LOGARITHMIC) && Checked(IDC_LETHARGY));
-  EXPECT_EQ(Axis(kAxisY).title, "F(E)*E ->");
-  EXPECT_EQ(Ys(1, 1, 6), (Values{6, 6, 16, 16, 72, 72}));
-
   // N channels make N-1 steps; the last two points stay unwritten.
   Load(WriteTempFile("counts.dat", "5\n7\n9\n11\n"));
-  EXPECT_FALSE(Axis(kAxisX).logarithmic);
   EXPECT_EQ(Axis(kAxisX).title, "Channel ->");
   EXPECT_EQ(Axis(kAxisY).title, "Count ->");
   EXPECT_EQ(Data().PointCount(1), 8);
-  EXPECT_EQ(Xs(1, 6), (Values{0, 1, 1, 2, 2, 3}));
-  EXPECT_EQ(Ys(1, 1, 6), (Values{5, 5, 7, 7, 9, 9}));
+  EXPECT_EQ(Row(0, 6), (Values{0, 1, 1, 2, 2, 3}));
+  EXPECT_EQ(Row(1, 6), (Values{5, 5, 7, 7, 9, 9}));
   EXPECT_FALSE(Data().IsWritten(1, 7) || Data().IsWritten(1, 8));
-  Load(WriteTempFile("one.dat", "5\n\n\n"));  // three lines, one count repeated
-  EXPECT_EQ(Ys(1, 1, 4), (Values{5, 5, 5, 5}));
 }
 
 TEST_F(PlotterDlgPlotTest, PlotFileNavigationDrawsEachPlotWithItsCurvesBandsAndScales) {
   // Plot 1: code 23, three curves (steps, points with a band, blank legend); plot 2: lethargy
   // form with a replacement X label; plot 3: a last, lone block asking for a further curve.
-  const std::string file = Curve(3, 3, 0, 1, "first") + Curve(4, 0, -1, 3, "second") +
-                           Curve(2, 0, 0, 99, "hidden") + Curve(2, -1, 0, 2, "leth", "Time/s") +
-                           Curve(2, 12, 0, 2, "lone");
-  Load(WriteTempFile("plots.plo", file));
+  Load(WriteTempFile("plots.plo", Curve(3, 3, 0, 1, "first") + Curve(4, 0, -1, 3, "second") +
+                                      Curve(2, 0, 0, 99, "hidden") + Curve(2, -1, 0, 2, "leth", "Time/s") +
+                                      Curve(2, 12, 0, 2, "lone")));
   EXPECT_EQ(Text(IDC_PLOT_COUNTER), "1/3");
   EXPECT_EQ(Data().seriesCount(), 3);
   EXPECT_EQ(Data().PointCount(1), 8);
@@ -170,62 +144,52 @@ TEST_F(PlotterDlgPlotTest, PlotFileNavigationDrawsEachPlotWithItsCurvesBandsAndS
   EXPECT_TRUE(Axis(kAxisY).logarithmic && Checked(IDC_Y_LOGARITHMIC));
   EXPECT_EQ(Axis(kAxisX).title, "Energy/keV ->");
   // The X row written last (the points of curve 2) wins; curve 1's two steps keep their Y.
-  EXPECT_EQ(Xs(1, 4), (Values{1, 2, 3, 4}));
-  EXPECT_EQ(Ys(1, 1, 4), (Values{10, 10, 20, 20}));
-  EXPECT_EQ(Ys(2, 1, 4), (Values{10, 20, 30, 40}));
-  EXPECT_EQ(Group(1).StrokeKind(2), 1);
-  EXPECT_EQ(Group(1).MarkerKind(2), 2);
+  EXPECT_EQ(Row(0, 4), (Values{1, 2, 3, 4}));
+  EXPECT_EQ(Row(1, 4), (Values{10, 10, 20, 20}));
+  EXPECT_EQ(Row(2, 4), (Values{10, 20, 30, 40}));
+  EXPECT_TRUE(Group(1).StrokeKind(2) == 1 && Group(1).MarkerKind(2) == 2);
   EXPECT_FALSE(Data().IsWritten(3, 1));  // legend mode 99: no values
   // The band of curve 2 in series 3 and 4 of group 2, Y -/+ U.
-  EXPECT_EQ(Data(2).seriesCount(), 30);
-  EXPECT_EQ(Ys(3, 1, 4, 2), (Values{9, 19, 29, 39}));
-  EXPECT_EQ(Ys(4, 1, 4, 2), (Values{11, 21, 31, 41}));
-  EXPECT_EQ(Group(2).graphKind, 6);
+  EXPECT_EQ(Row(3, 4, 2), (Values{9, 19, 29, 39}));
+  EXPECT_EQ(Row(4, 4, 2), (Values{11, 21, 31, 41}));
 
   Click(IDC_NEXT_GRAPH);
-  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "2/3");
   EXPECT_EQ(Axis(kAxisX).title, Field("Time/s"));
-  EXPECT_EQ(Axis(kAxisY).title, "F(E)*E ->");
   Click(IDC_NEXT_GRAPH);  // the lone block: one curve, X log from its code
   EXPECT_EQ(dialog_->spectrum().extraCurveCount, 0);
   EXPECT_EQ(Data().seriesCount(), 1);
   EXPECT_EQ(Data(2).seriesCount(), 10);
   EXPECT_TRUE(Axis(kAxisX).logarithmic);
-  EXPECT_EQ(Label(1), Field("lone"));
   EXPECT_EQ(Label(2), "<none>");
   EXPECT_EQ(Text(IDC_X_MIN), "1.000000");  // the edits follow the plot on show
   EXPECT_EQ(Text(IDC_X_MAX), "2.000000");
 
-  Click(IDC_NEXT_GRAPH);  // wraps to the first plot
+  Click(IDC_NEXT_GRAPH);  // wraps to the first plot, and back
   EXPECT_EQ(Text(IDC_PLOT_COUNTER), "1/3");
   EXPECT_EQ(Data().seriesCount(), 3);
   Click(IDC_PREVIOUS_GRAPH);
   EXPECT_EQ(Text(IDC_PLOT_COUNTER), "3/3");
-  EXPECT_EQ(Label(1), Field("lone"));
 }
 
 TEST_F(PlotterDlgPlotTest, LethargyBoxBringsEveryCurveToItsFormAndBack) {
   // Main curve in F(E)*E, overlay asking for F(E): drawn side by side until the box changes.
-  const std::string over = WriteTempFile("fe.flu", ThreeBins(1));
   Load(WriteTempFile("main.flu", ThreeBins(2)));
-  Overlay(over);
-  EXPECT_EQ(Ys(2, 1, 6), (Values{6, 6, 8, 8, 12, 12}));
-  ASSERT_TRUE(Checked(IDC_LETHARGY));
-
+  Overlay(WriteTempFile("fe.flu", ThreeBins(1)));
   const Values fe{6, 6, 8, 8, 12, 12};
   const Values lethargy{6, 6, 16, 16, 72, 72};  // the bin of energy 0 keeps its value
+  EXPECT_EQ(Row(1, 6), lethargy);
+  EXPECT_EQ(Row(2, 6), fe);
   for (int round = 0; round < 2; ++round) {
     ToggleLethargyBox();  // off: the main curve divided, the overlay already F(E)
-    EXPECT_FALSE(Checked(IDC_LETHARGY));
-    EXPECT_FALSE(Axis(kAxisX).logarithmic);
+    EXPECT_FALSE(Checked(IDC_LETHARGY) || Axis(kAxisX).logarithmic);
     EXPECT_EQ(Axis(kAxisY).title, "F(E) ->");
-    ExpectNear(Ys(1, 1, 6), fe);
-    ExpectNear(Ys(2, 1, 6), fe);
-    EXPECT_EQ(Label(2), NamePart(over));  // the overlay keeps its legend text on redraws
+    EXPECT_EQ(Row(1, 6), fe);
+    EXPECT_EQ(Row(2, 6), fe);
+    EXPECT_EQ(Label(2), kPrefix + std::string("fe.flu"));  // kept on redraws
     ToggleLethargyBox();
     EXPECT_TRUE(Checked(IDC_LETHARGY) && Axis(kAxisX).logarithmic);
-    ExpectNear(Ys(1, 1, 6), lethargy);
-    ExpectNear(Ys(2, 1, 6), lethargy);
+    EXPECT_EQ(Row(1, 6), lethargy);
+    EXPECT_EQ(Row(2, 6), lethargy);
   }
 }
 
@@ -243,10 +207,9 @@ TEST_F(PlotterDlgPlotTest, OverlaysAskTheirDialogFitTheMainCurveAndStopAtTheTent
   for (int i = 0; i <= 5; ++i) wide += std::to_string(i) + " " + std::to_string(100 + i) + "\n";
   Overlay(WriteTempFile("wide.dat", wide));
   EXPECT_EQ(Data().seriesCount(), 2);
-  EXPECT_EQ(Label(2), "zelvora-plot-tests-wide.dat");
+  EXPECT_EQ(Label(2), kPrefix + std::string("wide.dat"));
   EXPECT_EQ(Group(1).StrokeKind(2), 2);
-  EXPECT_EQ(Ys(2, 1, 6), (Values{100, 100, 101, 101, 102, 102}));
-  EXPECT_EQ(Data().PointCount(1), 6);
+  EXPECT_EQ(Row(2, 6), (Values{100, 100, 101, 101, 102, 102}));
 
   // A file that cannot be opened counts its slot, holds no points and changes no series.
   Overlay(WriteTempFile("gone", "") + "-missing.flu");
@@ -256,10 +219,16 @@ TEST_F(PlotterDlgPlotTest, OverlaysAskTheirDialogFitTheMainCurveAndStopAtTheTent
   ToggleLethargyBox();  // a redraw with the empty slot: nothing of it drawn
   EXPECT_EQ(Data().seriesCount(), 3);
   EXPECT_FALSE(Data().IsWritten(3, 1));
+  EXPECT_EQ(Row(0, 6), (Values{0, 1, 1, 4, 4, 9}));  // overlays drawn over the main curve's X
   ToggleLethargyBox();
 
+  // An overlay of one bin draws that bin only.
+  Overlay(WriteTempFile("one.flu", "One\n1 0 0\n1 0 1 1\n0 50\n1 0\n"));
+  EXPECT_TRUE(Data().IsWritten(4, 2));
+  EXPECT_FALSE(Data().IsWritten(4, 3));
+
   HWND button = GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM);
-  for (int i = 3; i <= 10; ++i) {
+  for (int i = 4; i <= 10; ++i) {
     EXPECT_TRUE(IsWindowEnabled(button)) << i;
     Overlay(main);
   }
