@@ -95,7 +95,7 @@ bool WriteBmp(const ChartModel& model, SIZE size, const char* path) {
 
 // The chart recorded as an enhanced metafile, in a file at `path` or in memory (null). Bands
 // are blended (AlphaBlend records), or hatched for a metafile that becomes a Windows metafile,
-// which has no blending.
+// which has no blending and no PolyPolyline: its lines are then drawn one Polyline each.
 UniqueEnhMetaFile DrawEnhMetaFile(const ChartModel& model, SIZE size, const char* path, bool blend) {
   ScreenDc screen(nullptr);
   if (!screen.get() || size.cx <= 0 || size.cy <= 0) return UniqueEnhMetaFile();
@@ -107,6 +107,7 @@ UniqueEnhMetaFile DrawEnhMetaFile(const ChartModel& model, SIZE size, const char
   if (!dc) return UniqueEnhMetaFile();
   RenderOptions options;
   options.blendBands = blend;
+  options.separatePolylines = !blend;  // the Windows metafile has no PolyPolyline record
   RenderChart(dc, RECT{0, 0, size.cx, size.cy}, model, options);
   return UniqueEnhMetaFile(CloseEnhMetaFile(dc));
 }

@@ -99,7 +99,7 @@ class Painter {
   void DrawTextBox(const TextBox& box, const RECT& rect) const;
   void DrawGrid(const RECT& plot, AxisId id, const std::vector<Tick>& ticks) const;
   void DrawSeries(const RECT& plot, const RenderOptions& options) const;
-  void DrawLineGroup(const RECT& plot, const SeriesGroup& group, const PixelMap& mx,
+  void DrawLineGroup(const RECT& plot, const SeriesGroup& group, bool separatePolylines, const PixelMap& mx,
                      const PixelMap& my) const;
   void DrawBandGroup(const RECT& plot, const SeriesGroup& group, const PixelMap& mx,
                      const PixelMap& my, const RenderOptions& options) const;
@@ -448,11 +448,11 @@ void Painter::DrawSeries(const RECT& plot, const RenderOptions& options) const {
     if (group.graphKind == kGraphKindBands)
       DrawBandGroup(plot, group, mx, my, options);
     else
-      DrawLineGroup(plot, group, mx, my);
+      DrawLineGroup(plot, group, options.separatePolylines, mx, my);
   }
 }
 
-void Painter::DrawLineGroup(const RECT& plot, const SeriesGroup& group, const PixelMap& mx,
+void Painter::DrawLineGroup(const RECT& plot, const SeriesGroup& group, bool separatePolylines, const PixelMap& mx,
                             const PixelMap& my) const {
   PixelPaths paths;
   std::vector<PixelPoint> markers;
@@ -475,9 +475,14 @@ void Painter::DrawLineGroup(const RECT& plot, const SeriesGroup& group, const Pi
                                  : ExtCreatePen(PS_GEOMETRIC | style | PS_ENDCAP_SQUARE | PS_JOIN_MITER,
                                                 width, &brush, 0, nullptr));
         SelectGuard select(dc_, pen.get());
-        PolyPolyline(dc_, reinterpret_cast<const POINT*>(paths.points.data()),
-                     reinterpret_cast<const DWORD*>(paths.counts.data()),
-                     static_cast<DWORD>(paths.counts.size()));
+        const POINT* points = reinterpret_cast<const POINT*>(paths.points.data());
+        if (separatePolylines) {
+          for (size_t p = 0, at = 0; p < paths.counts.size(); at += static_cast<size_t>(paths.counts[p++]))
+            Polyline(dc_, points + at, static_cast<int>(paths.counts[p]));
+        } else {
+          PolyPolyline(dc_, points, reinterpret_cast<const DWORD*>(paths.counts.data()),
+                       static_cast<DWORD>(paths.counts.size()));
+        }
       }
     }
     if (group.MarkerKind(s) >= 2) {

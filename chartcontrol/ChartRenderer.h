@@ -21,6 +21,9 @@ struct ChartLayout {
 struct RenderOptions {
   // Bands are drawn alpha-blended; devices that cannot blend (or when this is off) get hatching.
   bool blendBands = true;
+  // Each line path is its own Polyline: a Windows metafile has no PolyPolyline record, and the
+  // conversion of an enhanced metafile to one drops them.
+  bool separatePolylines = false;
 };
 
 // Makes the layout of `model` on `area` without drawing anything.

@@ -3,6 +3,7 @@
 #pragma once
 
 // Dialogs, menus, strings
+#define IDD_ABOUTBOX            100
 #define IDD_ZELVORA_DIALOG      102
 #define IDS_ABOUTBOX            101
 #define IDR_COPY_MENU           142
@@ -18,9 +19,11 @@
 #define IDI_SAVE_GRAPHIC        140
 #define IDI_PREVIOUS_GRAPH      145
 #define IDI_NEXT_GRAPH          146
+#define IDB_ABOUT_LOGO          162
 
-// System menu item of the about box
+// System menu item of the about box, and the box's picture (a control of the about box)
 #define IDM_ABOUTBOX            16
+#define IDC_ABOUT_PICTURE       1036
 
 // Controls of the main window
 #define IDC_CHART               2

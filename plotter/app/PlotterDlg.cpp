@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "plotter/app/AboutDlg.h"
+#include "plotter/app/PlotterOutput.h"
 #include "plotter/app/core/ClockText.h"
 #include "plotter/app/core/PlotSteps.h"
 #include "plotter/chart/ChartAxes.h"
@@ -217,8 +219,11 @@ bool CPlotterDlg::OnCommand(int id, int code, HWND) {
     case IDC_COPY_GRAPHIC:
     case IDC_SAVE_GRAPHIC:
       return true;  // their menus carry the commands
+    case IDC_PRINT_GRAPHIC:
+      if (code == BN_CLICKED) PrintGraphic(chart_);
+      return true;
     default:
-      return false;
+      return RunOutputCommand(chart_, id, hwnd());
   }
 }
 
@@ -471,8 +476,9 @@ HBRUSH CPlotterDlg::OnCtlColor(HDC dc, HWND control, UINT message) {
 }
 
 bool CPlotterDlg::OnSysCommand(UINT id, LPARAM) {
-  // The about box comes with its own window; until then the item does nothing.
-  return id == IDM_ABOUTBOX;
+  if (id != IDM_ABOUTBOX) return false;
+  ShowAboutBox(hwnd());
+  return true;
 }
 
 INT_PTR CPlotterDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {

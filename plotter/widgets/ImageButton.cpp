@@ -55,6 +55,11 @@ TOOLINFOA ToolInfo(HWND button) {
 
 }  // namespace
 
+CImageButton::CImageButton() {
+  const Colour face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT);
+  colours_ = ButtonColours{face, text, face, text, face, text};
+}
+
 CImageButton::~CImageButton() {
   // Stop messages before the members they would use are gone.
   Unbind();
@@ -102,6 +107,7 @@ bool CImageButton::AssignTooltip(const char* text, bool activate) {
   }
   SendMessageA(tooltip_.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
   SendMessageA(tooltip_.get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+  tipActive_ = activate;
   return true;
 }
 
@@ -122,6 +128,17 @@ void CImageButton::EnableHoverEdge(bool enable, bool repaint) {
 void CImageButton::UseParentBackground(bool repaint) {
   transparent_ = true;
   background_.Drop();
+  if (repaint) Repaint();
+}
+
+void CImageButton::SetColours(const ButtonColours& colours, bool repaint) {
+  colours_ = colours;
+  if (repaint) Repaint();
+}
+
+void CImageButton::SetFlat(bool flat, bool repaint) {
+  if (!flat) EndHover();
+  hover_.SetFlat(flat);
   if (repaint) Repaint();
 }
 
@@ -203,18 +220,18 @@ LRESULT CImageButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 // Hover starts when the pointer is over this very button of an active program, and ends as soon
 // as it is over anything else; a press that started elsewhere does not light the button up.
 void CImageButton::MsgMouseMove(WPARAM keys, LPARAM position) {
-  if ((keys & MK_LBUTTON) && !hovering_) return;
   POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   ClientToScreen(hwnd(), &point);
-  if (WindowFromPoint(point) != hwnd() || !GetActiveWindow()) {
-    EndHover();
-    return;
+  Apply(hover_.PointerMoved((keys & MK_LBUTTON) != 0, WindowFromPoint(point) == hwnd(),
+                            GetActiveWindow() != nullptr));
+}
+
+void CImageButton::Apply(const HoverOutcome& outcome) {
+  if (outcome.repaint) Repaint();
+  if (outcome.trackLeave) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
+    TrackMouseEvent(&track);
   }
-  if (hovering_) return;
-  hovering_ = true;
-  Repaint();
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
-  TrackMouseEvent(&track);
 }
 
 // Disabling takes the focus away (SetFocus(nullptr)) before WM_ENABLE arrives: remember that.
@@ -238,11 +255,7 @@ void CImageButton::MsgEnable(bool enabled) {
     SetFocus(parent);
 }
 
-void CImageButton::EndHover() {
-  if (!hovering_) return;
-  hovering_ = false;
-  Repaint();
-}
+void CImageButton::EndHover() { Apply(hover_.End()); }
 
 void CImageButton::Repaint() {
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
@@ -257,12 +270,16 @@ void CImageButton::ShowDropMenu() {
   GetWindowRect(hwnd(), &place);
 
   menuOpen_ = true;
+  // The tip would cover the menu: silent while the menu is open.
+  const bool tipActive = tooltip_ && tipActive_;
+  if (tipActive) SendMessageA(tooltip_.get(), TTM_ACTIVATE, FALSE, 0);
   Repaint();
   UpdateWindow(hwnd());
   const DropMenuTracker& tracker = Tracker();
   const POINT at{place.left, place.bottom};
   const UINT command = tracker ? tracker(popup, at, owner) : TrackSystemMenu(popup, at, owner);
   menuOpen_ = false;
+  if (tipActive) SendMessageA(tooltip_.get(), TTM_ACTIVATE, TRUE, 0);
   Repaint();
   // Posted, as the system's own menus do: the owner acts once this click is over.
   if (command) PostMessageA(owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);
@@ -273,6 +290,8 @@ void CImageButton::Draw(const DRAWITEMSTRUCT& item) {
   const RECT& rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) || menuOpen_;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  const bool lit = pressed || hover_.hovering();
   win32::SavedDc state(dc);
   SetBkMode(dc, TRANSPARENT);
 
@@ -280,10 +299,11 @@ void CImageButton::Draw(const DRAWITEMSTRUCT& item) {
     if (!background_.captured()) background_.Capture(hwnd(), dc);
     background_.CopyTo(dc);
   } else {
-    FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
+    FillSolid(dc, rect, BackgroundOf(colours_, lit, focused));
   }
 
-  const ButtonEdge edge = EdgeOf(hoverEdge_, hovering_, pressed);
+  const ButtonEdge edge = hover_.flat() ? EdgeOf(hoverEdge_, hover_.hovering(), pressed)
+                                        : ButtonEdge::None;
   if (edge != ButtonEdge::None) {
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
@@ -304,12 +324,13 @@ void CImageButton::Draw(const DRAWITEMSTRUCT& item) {
   }
   if (hasText) {
     const Rect area = layout.textArea.Offset(rect.left, rect.top);
+    SetTextColor(dc, TextColourOf(colours_, lit));
     DrawCaption(dc, RECT{area.left, area.top, area.right, area.bottom}, disabled);
   }
   // A flat button shows no focus rectangle.
 }
 
-// Word-wrapped text centred in `area`; disabled text is embossed.
+// Word-wrapped text centred in `area` in the text colour set; disabled text is embossed.
 void CImageButton::DrawCaption(HDC dc, RECT area, bool disabled) {
   const std::string text = WindowText(hwnd());
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd(), WM_GETFONT, 0, 0));
@@ -326,9 +347,6 @@ void CImageButton::DrawCaption(HDC dc, RECT area, bool disabled) {
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextA(dc, text.c_str(), -1, &raised, kFormat);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-  } else {
-    // Hovered, pressed and idle text all take the button-text colour.
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   }
   DrawTextA(dc, text.c_str(), -1, &box, kFormat);
 }

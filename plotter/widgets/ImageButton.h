@@ -13,6 +13,8 @@
 #include "common/win32/Handles.h"
 #include "plotter/framework/Control.h"
 #include "plotter/widgets/ParentBackground.h"
+#include "plotter/widgets/core/ImageButtonLayout.h"
+#include "plotter/widgets/core/WidgetInput.h"
 
 namespace widgets {
 
@@ -22,7 +24,7 @@ class CImageButton : public framework::CControl {
   // returns the chosen command id, or 0 when the menu was dismissed.
   using DropMenuTracker = std::function<UINT(HMENU popup, POINT screenPos, HWND owner)>;
 
-  CImageButton() = default;
+  CImageButton();
   ~CImageButton() override;
 
   // Loads icon resource `iconId` at its own size, replacing any earlier icon; repaints.
@@ -45,7 +47,13 @@ class CImageButton : public framework::CControl {
   // system's pop-up menu. Returns the tracker it replaces.
   static DropMenuTracker SetDropMenuTracker(DropMenuTracker tracker);
 
-  bool hovering() const { return hovering_; }
+  // Background and text colours of the states in (hovered or pressed), out and focused; the
+  // backgrounds show where the parent's background is not used.
+  void SetColours(const ButtonColours& colours, bool repaint = true);
+  // A button that is not flat draws no hover edge and does not track the pointer.
+  void SetFlat(bool flat, bool repaint = true);
+
+  bool hovering() const { return hover_.hovering(); }
   bool menuOpen() const { return menuOpen_; }
   HWND tooltip() const { return tooltip_.get(); }
 
@@ -63,13 +71,16 @@ class CImageButton : public framework::CControl {
   void DrawCaption(HDC dc, RECT area, bool disabled);
   void ShowDropMenu();
   void EndHover();
+  void Apply(const HoverOutcome& outcome);
   void Repaint();
   void ReleaseResources();
 
   bool hoverEdge_ = true;
   bool transparent_ = false;
-  bool hovering_ = false;
+  HoverState hover_;
+  ButtonColours colours_;
   bool menuOpen_ = false;
+  bool tipActive_ = false;
   bool lostFocusByDisabling_ = false;
   win32::UniqueIcon icon_;
   SIZE iconSize_{};

@@ -57,27 +57,27 @@ LRESULT CTickBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      MsgButtonDown();
+      Apply(press_.ButtonDown());
       return 0;
     case WM_MOUSEMOVE:
-      MsgMouseMove(lParam);
+      if (GetCapture() == hwnd()) Apply(press_.PointerMoved(Inside(lParam)));
       return 0;
     case WM_LBUTTONUP:
-      MsgButtonUp(lParam);
+      Apply(press_.ButtonUp(Inside(lParam)));
       return 0;
     case WM_CAPTURECHANGED:
       MsgCaptureChanged(reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_KEYDOWN:
       if (wParam != VK_SPACE) break;
-      MsgSpaceDown();
+      Apply(press_.SpaceDown());
       return 0;
     case WM_KEYUP:
       if (wParam != VK_SPACE) break;
-      MsgSpaceUp();
+      Apply(press_.SpaceUp());
       return 0;
     case WM_KILLFOCUS:
-      MsgKillFocus();
+      Apply(press_.FocusLost());
       break;
     case BM_GETCHECK:
       return check_;
@@ -85,7 +85,7 @@ LRESULT CTickBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetCheck(static_cast<int>(wParam));
       return 0;
     case BM_GETSTATE:
-      return check_ | (pressed_ ? BST_PUSHED : 0) | (GetFocus() == hwnd() ? BST_FOCUS : 0);
+      return check_ | (press_.pressed() ? BST_PUSHED : 0) | (GetFocus() == hwnd() ? BST_FOCUS : 0);
     case WM_ERASEBKGND:
       return TRUE;  // every pixel is painted from the off-screen picture
     case WM_SYSCOLORCHANGE:
@@ -105,49 +105,23 @@ LRESULT CTickBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Default(msg, wParam, lParam);
 }
 
-void CTickBox::MsgButtonDown() {
-  SetFocus(hwnd());
-  SetCapture(hwnd());
-  SetPressed(true);
-}
-
-// While the button is held the pressed look follows the pointer in and out of the control.
-void CTickBox::MsgMouseMove(LPARAM position) {
-  if (GetCapture() == hwnd()) SetPressed(Inside(position));
-}
-
-// Only a press that began on this control can toggle it: without the capture the press was
-// somewhere else (say, a double click in a dialog that closed above it).
-void CTickBox::MsgButtonUp(LPARAM position) {
-  if (GetCapture() != hwnd()) return;
-  ReleaseCapture();
-  if (Inside(position)) Toggle();
-  SetPressed(false);
-}
-
 // Capture taken away in mid-press (another window, the system): the press is over.
 void CTickBox::MsgCaptureChanged(HWND newCapture) {
-  if (newCapture != hwnd() && !spaceHeld_) SetPressed(false);
+  if (newCapture != hwnd()) Apply(press_.CaptureLost());
 }
 
-void CTickBox::MsgSpaceDown() {
-  if (GetCapture() == hwnd()) return;  // the mouse owns this press
-  spaceHeld_ = true;
-  SetPressed(true);                    // key repeats change nothing
-}
-
-// Only a space bar pressed on this control toggles it on release.
-void CTickBox::MsgSpaceUp() {
-  if (!spaceHeld_) return;
-  spaceHeld_ = false;
-  SetPressed(false);
-  Toggle();
-}
-
-void CTickBox::MsgKillFocus() {
-  if (!spaceHeld_) return;
-  spaceHeld_ = false;
-  SetPressed(false);
+void CTickBox::Apply(const PressOutcome& outcome) {
+  if (outcome.takeCapture) {
+    SetFocus(hwnd());
+    SetCapture(hwnd());
+  }
+  // Released before the toggle, so that the parent's handler runs without our capture.
+  if (outcome.releaseCapture && GetCapture() == hwnd()) ReleaseCapture();
+  if (outcome.toggle) check_ = 1 - check_;
+  if (outcome.repaint) Repaint();
+  if (outcome.toggle)
+    SendMessageA(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(hwnd()));
 }
 
 void CTickBox::MakeColours() {
@@ -155,24 +129,11 @@ void CTickBox::MakeColours() {
   pens_ = std::make_unique<TickPens>(colours_);
 }
 
-void CTickBox::Toggle() {
-  check_ = 1 - check_;
-  Repaint();
-  SendMessageA(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), BN_CLICKED),
-               reinterpret_cast<LPARAM>(hwnd()));
-}
-
 bool CTickBox::Inside(LPARAM position) const {
   RECT client{};
   GetClientRect(hwnd(), &client);
   const POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
   return PtInRect(&client, point) != FALSE;
-}
-
-void CTickBox::SetPressed(bool pressed) {
-  if (pressed == pressed_) return;
-  pressed_ = pressed;
-  Repaint();
 }
 
 void CTickBox::Repaint() {
@@ -197,7 +158,7 @@ void CTickBox::Draw(const DRAWITEMSTRUCT& item) {
   const bool focusCue = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
   DrawCaption(picture.get(), height, focusCue, (item.itemState & ODS_DISABLED) != 0);
   const bool flat = (GetWindowLongPtrA(hwnd(), GWL_STYLE) & BS_FLAT) != 0;
-  const BoxState state{flat ? BoxStyle::Flat : BoxStyle::Bevelled, pressed_, check_ != 0};
+  const BoxState state{flat ? BoxStyle::Flat : BoxStyle::Bevelled, press_.pressed(), check_ != 0};
   DrawTickBox(picture.get(), BoxTop(height), state, colours_, *pens_);
 
   BitBlt(item.hDC, rect.left, rect.top, width, height, picture.get(), 0, 0, SRCCOPY);

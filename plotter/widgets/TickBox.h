@@ -13,6 +13,7 @@
 #include "plotter/framework/Control.h"
 #include "plotter/widgets/ParentBackground.h"
 #include "plotter/widgets/TickBoxDrawing.h"
+#include "plotter/widgets/core/WidgetInput.h"
 
 namespace widgets {
 
@@ -32,24 +33,17 @@ class CTickBox : public framework::CControl {
   void OnBound() override;
 
  private:
-  void MsgButtonDown();
-  void MsgMouseMove(LPARAM position);
-  void MsgButtonUp(LPARAM position);
   void MsgCaptureChanged(HWND newCapture);
-  void MsgSpaceDown();
-  void MsgSpaceUp();
-  void MsgKillFocus();
+  // Carries out what the press logic asked for.
+  void Apply(const PressOutcome& outcome);
   void MakeColours();
-  void Toggle();
   bool Inside(LPARAM position) const;
-  void SetPressed(bool pressed);
   void Repaint();
   void Draw(const DRAWITEMSTRUCT& item);
   void DrawCaption(HDC dc, int height, bool focused, bool disabled);
 
   int check_ = 0;
-  bool pressed_ = false;
-  bool spaceHeld_ = false;
+  TickPress press_;
   TickColours colours_{};
   std::unique_ptr<TickPens> pens_;
   ParentBackground background_;

@@ -28,4 +28,13 @@ ButtonEdge EdgeOf(bool hoverEdge, bool hovering, bool pressed) {
   return pressed ? ButtonEdge::Sunken : ButtonEdge::Raised;
 }
 
+Colour BackgroundOf(const ButtonColours& colours, bool hoveredOrPressed, bool focused) {
+  if (hoveredOrPressed) return colours.backIn;
+  return focused ? colours.backFocus : colours.backOut;
+}
+
+Colour TextColourOf(const ButtonColours& colours, bool hoveredOrPressed) {
+  return hoveredOrPressed ? colours.foreIn : colours.foreOut;
+}
+
 }  // namespace widgets

@@ -27,4 +27,17 @@ enum class ButtonEdge { None, Raised, Sunken };
 // none when idle or when the hover edge is switched off.
 ButtonEdge EdgeOf(bool hoverEdge, bool hovering, bool pressed);
 
+// Background and text colours of the three states: in (hovered or pressed), out and focused.
+struct ButtonColours {
+  Colour backIn, foreIn;
+  Colour backOut, foreOut;
+  Colour backFocus, foreFocus;
+};
+
+// The fill of a button that does not show its parent's background: in while hovered or
+// pressed, else focused while focused, else out.
+Colour BackgroundOf(const ButtonColours& colours, bool hoveredOrPressed, bool focused);
+// The text colour: in while hovered or pressed, else out.
+Colour TextColourOf(const ButtonColours& colours, bool hoveredOrPressed);
+
 }  // namespace widgets

@@ -1,6 +1,11 @@
-// The main window's arithmetic without a window: the clock, the anchored band, plot steps.
+// The main window's arithmetic without a window: the clock, the anchored band, plot steps, the
+// about box's stars and scrolling.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
+#include "plotter/app/core/AboutAnimation.h"
 #include "plotter/app/core/AnchorLayout.h"
 #include "plotter/app/core/ClockText.h"
 #include "plotter/app/core/PlotSteps.h"
@@ -78,6 +83,69 @@ TEST(PlotSteps, ControlsOfEachKindAndTheChartAboveTheBand) {
   EXPECT_TRUE(!channelFile.navigation && channelFile.overlay && !channelFile.lethargy);
   EXPECT_EQ(ChartArea(800, 500), (Rect{0, 0, 800, 410}));
   EXPECT_EQ(ChartArea(800, 60), (Rect{0, 0, 800, 0}));
+}
+
+struct PlottedPixel {
+  int x, y;
+  StarColour colour;
+};
+
+// One step of a 200 x 100 picture whose random draws repeat `cycle`; `draws` counts them.
+std::vector<PlottedPixel> Step(StarField& stars, int& draws, const std::vector<int>& cycle) {
+  std::vector<PlottedPixel> pixels;
+  StepStars(stars, 200, 100, [&] { return cycle[static_cast<size_t>(draws++) % cycle.size()]; },
+            [&](int x, int y, StarColour c) { pixels.push_back({x, y, c}); });
+  return pixels;
+}
+
+TEST(AboutStars, FirstStepPlacesEveryStarFarAwayAndEachFliesOutwardsUntilPlacedAnew) {
+  StarField stars{};
+  int draws = 0;
+  // x = 101 + 101 - 200 = 2, y = 51 + 51 - 100 = 2; star 0 at depth 99: (100 + 400 / 99,
+  // 50 + 200 / 99), brightness 250 - 99 = 151 as (201, 151, 151).
+  std::vector<PlottedPixel> pixels = Step(stars, draws, {101, 101, 51, 51});
+  EXPECT_TRUE(draws == 4 * kStarCount && stars[99].z == 198);
+  ASSERT_EQ(pixels.size(), 100u);
+  EXPECT_TRUE(pixels[0].x == 104 && pixels[0].y == 52 && pixels[0].colour == (StarColour{201, 151, 151}));
+  for (int step = 0; step < 49; ++step) pixels = Step(stars, draws, {101, 101, 51, 51});
+  EXPECT_TRUE(pixels[0].x == 108 && pixels[0].y == 54);  // depth 50: further out, still one pixel
+
+  // At the centre: star 0 brightens each step, is a cross of grey neighbours below depth 50, and
+  // alone is placed anew after 99 steps.
+  stars = StarField{};
+  draws = 0;
+  int light = 0, steps = 1;
+  for (Step(stars, draws, {100, 100, 50, 50}); draws == 4 * kStarCount; ++steps) {
+    pixels = Step(stars, draws, {100, 100, 50, 50});
+    if (draws != 4 * kStarCount) break;
+    EXPECT_GT(pixels[0].colour.green, light);
+    light = pixels[0].colour.green;
+    const auto grey = static_cast<uint8_t>(light);
+    EXPECT_EQ(pixels[1].x == 99 && pixels[1].colour == (StarColour{grey, grey, grey}), stars[0].z < 50);
+  }
+  EXPECT_TRUE(steps == 99 && draws == 4 * kStarCount + 4);
+}
+
+TEST(AboutStars, NoPixelLeavesThePicture) {
+  StarField stars{};
+  std::srand(12345);
+  for (int step = 0; step < 600; ++step)
+    StepStars(stars, 270, 150, [] { return std::rand(); }, [](int x, int y, StarColour) {
+      ASSERT_TRUE(x >= 0 && x < 270 && y >= 0 && y < 150) << x << "," << y;
+    });
+  StepStars(stars, 0, 150, [] { return 1; }, [](int, int, StarColour) { FAIL(); });
+}
+
+TEST(AboutScroll, TextRunsFrom250To270AboveAndStartsAgainWithColoursModulo256) {
+  int offset = kScrollStart, steps = 0;
+  do offset = NextScrollOffset(offset), ++steps;
+  while (offset != kScrollStart && steps < 1000);
+  EXPECT_EQ(steps, 521);  // 250 ... -270
+  const AboutLinePlace first = PlaceOfAboutLine(0, -1);  // low byte 255: 355 wraps to 99
+  EXPECT_TRUE(first.x == 85 && first.y == -1 && first.colour == (StarColour{99, 99, 0}));
+  const AboutLinePlace third = PlaceOfAboutLine(2, 10);  // 10 - 96 wraps to 170
+  EXPECT_TRUE(third.x == 5 && third.y == 90 && third.colour == (StarColour{0, 170, 190}));
+  EXPECT_TRUE(PlaceOfAboutLine(8, 250).y == 505 && LogoTop(250) == 160);
 }
 
 }  // namespace

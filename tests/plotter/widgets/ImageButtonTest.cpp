@@ -218,7 +218,7 @@ TEST_F(ImageButtonTest, TooltipAndCursorBelongToTheButton) {
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
 }
 
-TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
+TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledSitsRightOfAnIconAndTakesItsStateColour) {
   Make("Exit", false, 60);
   const COLORREF text = GetSysColor(COLOR_BTNTEXT), light = GetSysColor(COLOR_BTNHIGHLIGHT);
   EXPECT_GT(Count(text), 5);
@@ -231,6 +231,15 @@ TEST_F(ImageButtonTest, CaptionIsEmbossedWhenDisabledAndAnIconSitsLeftOfIt) {
   Make("Go", true, 60);
   EXPECT_EQ(Pixel(kIconTextInset + 4, kRedY), kRed);
   EXPECT_EQ(Pixel(kIconTextInset + 3, kRedY), kHost);
+
+  // The caption takes the colour of state out at rest and of state in while hovered.
+  const COLORREF out = RGB(0, 0, 255), in = RGB(0, 200, 0);
+  button_.SetColours(ButtonColours{kHost, in, kHost, out, kHost, out});
+  EXPECT_GT(Count(out), 5);
+  EXPECT_EQ(Count(in), 0);
+  Hover();
+  EXPECT_GT(Count(in), 5);
+  EXPECT_EQ(Count(out), 0);
 }
 
 }  // namespace

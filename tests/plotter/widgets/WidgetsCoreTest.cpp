@@ -1,8 +1,9 @@
-// The look of the image buttons and tick boxes without a window: places, edges and colours.
+// The image buttons and tick boxes without a window: places, edges, colours and input.
 #include <gtest/gtest.h>
 
 #include "plotter/widgets/core/ImageButtonLayout.h"
 #include "plotter/widgets/core/TickBoxLook.h"
+#include "plotter/widgets/core/WidgetInput.h"
 
 namespace widgets {
 namespace {
@@ -55,6 +56,63 @@ TEST(TickBoxLook, BoxAndTextAreCentredWithTheHalvingTruncated) {
   EXPECT_EQ(BoxTop(15), 0);
   EXPECT_EQ(TextTop(20, 13), 2);
   EXPECT_EQ(TextTop(9, 13), -3);  // (-4 / 2) - 1
+}
+
+TEST(ImageButtonLayout, StatesPickTheirColours) {
+  const ButtonColours c{Rgb(1, 0, 0), Rgb(2, 0, 0), Rgb(3, 0, 0), Rgb(4, 0, 0), Rgb(5, 0, 0), Rgb(6, 0, 0)};
+  EXPECT_EQ(BackgroundOf(c, true, true), c.backIn);  // hovered wins over focused
+  EXPECT_TRUE(BackgroundOf(c, false, true) == c.backFocus && BackgroundOf(c, false, false) == c.backOut);
+  EXPECT_TRUE(TextColourOf(c, true) == c.foreIn && TextColourOf(c, false) == c.foreOut);
+}
+
+TEST(TickPress, OnlyAPressThatBeganOnTheBoxTogglesIt) {
+  // Inputs: D down, I/O move in/out, U/u up in/out, C capture lost, S/s space down/up, F focus lost.
+  struct Case {
+    const char* inputs;
+    int toggles;
+    bool pressedAtEnd;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"DU", 1, false}, {"DUDU", 2, false},  // click; double click toggles twice
+      {"DOu", 0, false}, {"DOIU", 1, false}, // released outside; dragged out and back in
+      {"UI", 0, false}, {"DCU", 0, false},   // release without its press; capture lost
+      {"SSs", 1, false}, {"s", 0, false},    // space bar with a repeat; space up alone
+      {"SFs", 0, false}, {"DSs", 0, true},   // focus gone; space during a mouse press
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    TickPress press;
+    int toggles = 0;
+    for (const char* in = c.inputs; *in; ++in) {
+      const bool before = press.pressed();
+      const PressOutcome o = *in == 'D' ? press.ButtonDown() : *in == 'I' ? press.PointerMoved(true)
+                           : *in == 'O' ? press.PointerMoved(false) : *in == 'U' ? press.ButtonUp(true)
+                           : *in == 'u' ? press.ButtonUp(false) : *in == 'C' ? press.CaptureLost()
+                           : *in == 'S' ? press.SpaceDown() : *in == 's' ? press.SpaceUp() : press.FocusLost();
+      toggles += o.toggle;
+      EXPECT_TRUE(o.repaint || (before == press.pressed() && !o.toggle)) << c.inputs;  // every change drawn
+      EXPECT_EQ(o.takeCapture, *in == 'D') << c.inputs;
+    }
+    EXPECT_EQ(toggles, c.toggles) << c.inputs;
+    EXPECT_EQ(press.pressed(), c.pressedAtEnd) << c.inputs;
+  }
+}
+
+TEST(HoverState, LightsOnceOverAnActiveFlatButtonAndNeverForAPressFromElsewhere) {
+  HoverState hover;
+  EXPECT_FALSE(hover.PointerMoved(true, true, true).repaint);   // dragged in from elsewhere
+  EXPECT_FALSE(hover.PointerMoved(false, true, false).repaint);  // program not active
+  const HoverOutcome first = hover.PointerMoved(false, true, true);
+  EXPECT_TRUE(first.repaint && first.trackLeave && hover.hovering());
+  EXPECT_FALSE(hover.PointerMoved(false, true, true).repaint);  // once
+  EXPECT_FALSE(hover.PointerMoved(true, true, true).repaint);   // a press keeps it
+  EXPECT_TRUE(hover.PointerMoved(true, false, true).repaint && !hover.hovering());  // elsewhere
+  EXPECT_FALSE(hover.End().repaint);
+  hover.PointerMoved(false, true, true);
+  EXPECT_TRUE(hover.End().repaint);
+  hover.SetFlat(false);
+  EXPECT_FALSE(hover.PointerMoved(false, true, true).repaint || hover.hovering());
 }
 
 }  // namespace
