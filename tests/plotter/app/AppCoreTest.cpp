@@ -74,13 +74,7 @@ TEST(PlotSteps, StepsWrapRoundAndFindTheBlockThatStartsEachPlot) {
   EXPECT_EQ(PlotCounterText(2, 13), "2/13");
 }
 
-TEST(PlotSteps, ControlsOfEachKindAndTheChartAboveTheBand) {
-  const KindControls spectrumFile = ControlsOfKind(spectrum::SpectrumFile);
-  EXPECT_TRUE(!spectrumFile.navigation && spectrumFile.overlay && spectrumFile.lethargy);
-  const KindControls plotFile = ControlsOfKind(spectrum::PlotFile);
-  EXPECT_TRUE(plotFile.navigation && !plotFile.overlay && !plotFile.lethargy);
-  const KindControls channelFile = ControlsOfKind(spectrum::ChannelFile);
-  EXPECT_TRUE(!channelFile.navigation && channelFile.overlay && !channelFile.lethargy);
+TEST(PlotSteps, TheChartTakesTheAreaAboveTheBandAndNothingOfATinyWindow) {
   EXPECT_EQ(ChartArea(800, 500), (Rect{0, 0, 800, 410}));
   EXPECT_EQ(ChartArea(800, 60), (Rect{0, 0, 800, 0}));
 }

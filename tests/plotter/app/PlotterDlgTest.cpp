@@ -1,56 +1,19 @@
-// The main window made from its resources and driven through its messages.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <memory>
+// The main window made from its resources and driven through its messages: start, clock, band
+// layout, the controls of each file kind, and loads that fail.
 #include <set>
-#include <string>
 
 #include "common/win32/Handles.h"
-#include "plotter/app/PlotterDlg.h"
-#include "plotter/framework/FileDialog.h"
-#include "resources/zelvora_ids.h"
+#include "tests/plotter/app/MainWindowTest.h"
 #include "tests/support/Messages.h"
 
 namespace plotter {
 namespace {
 
-using framework::FileDialogRequest;
-using framework::SetFileDialogAnswerer;
-
-std::string TempFolder() {
-  char path[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, path);
-  std::string folder = std::string(path) + "zelvora-app-tests\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
-}
-
-std::string WriteFile(const std::string& name, const std::string& text) {
-  const std::string path = TempFolder() + name;
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
-// Three bins; the second asks for F(E)*E.
-const char kSpectrum[] =
-    "Test spectrum\n1 0 0\n1 0 3 4.0\n1.0 10.0 0\n2.0 20.0 0\n3.0 30.0 0\n4.0 0.0 0\n";
+// Three bins; the second file asks for F(E)*E.
+const char kSpectrum[] = "Test spectrum\n1 0 0\n1 0 3 4.0\n1.0 10.0 0\n2.0 20.0 0\n3.0 30.0 0\n4.0 0.0 0\n";
 const char kLethargySpectrum[] = "Lethargy\n1 0 0\n2 0 2 4.0\n1.0 10.0 0\n2.0 20.0 0\n4.0 0.0 0\n";
 
-// A plot block of two points with plot number `plot`.
-std::string PlotBlock(int plot) {
-  return "2 " + std::to_string(plot) + " 0 0\n0 0 0\nlabel\n1 2 10 20 0.1 0.2\n";
-}
-
-std::string WindowText(HWND hwnd) {
-  char text[512] = "";
-  GetWindowTextA(hwnd, text, sizeof text);
-  return text;
-}
-
-RECT ClientRectOf(HWND dialog, int id) {
+RECT PlaceOf(HWND dialog, int id) {
   RECT r{};
   GetWindowRect(GetDlgItem(dialog, id), &r);
   MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
@@ -68,62 +31,23 @@ size_t ColoursOnScreen(HWND control) {
   return colours.size();
 }
 
-class PlotterDlgTest : public testing::Test {
- protected:
-  void Open(const std::string& commandLinePath = {}) {
-    dialog_ = std::make_unique<CPlotterDlg>(commandLinePath);
-    hwnd_ = dialog_->Create();
-    ASSERT_NE(hwnd_, nullptr);
-  }
-  void TearDown() override {
-    SetFileDialogAnswerer(nullptr);
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  }
-  // Clicks "load spectrum" with the open dialog answering `path` (empty: Cancel).
-  void Load(const std::string& path) {
-    SetFileDialogAnswerer([this, path](FileDialogRequest& request) {
-      lastRequest_ = request;
-      request.chosenPath = path;
-      return !path.empty();
-    });
-    Click(IDC_LOAD_SPECTRUM);
-  }
-  void Click(int id) {
-    SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(hwnd_, id)));
-  }
-  bool Shown(int id) const {
-    return (GetWindowLongPtrA(GetDlgItem(hwnd_, id), GWL_STYLE) & WS_VISIBLE) != 0;
-  }
-  std::string Text(int id) const { return WindowText(GetDlgItem(hwnd_, id)); }
-  const spectrum::SpectrumSet& set() const { return dialog_->spectrum(); }
-
-  std::unique_ptr<CPlotterDlg> dialog_;
-  HWND hwnd_ = nullptr;
-  FileDialogRequest lastRequest_;
-};
+using PlotterDlgTest = MainWindowTest;
 
 TEST_F(PlotterDlgTest, StartsEmptyWithNavigationShownLinearAxesAndTheAboutItem) {
-  Open();
-  EXPECT_EQ(WindowText(hwnd_), "Zelvora");
+  EXPECT_EQ(Title(), "Zelvora");
   EXPECT_EQ(Text(IDC_PLOT_COUNTER), "0");
   EXPECT_TRUE(Shown(IDC_PREVIOUS_GRAPH) && Shown(IDC_NEXT_GRAPH) && Shown(IDC_PLOT_COUNTER));
-  EXPECT_FALSE(Shown(IDC_OVERLAY_SPECTRUM) || Shown(IDC_LETHARGY));
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_X_LINEAR), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_Y_LINEAR), BST_CHECKED);
+  EXPECT_FALSE(Shown(IDC_OVERLAY_SPECTRUM) || Shown(IDC_LETHARGY) || Checked(IDC_LETHARGY));
+  EXPECT_TRUE(Checked(IDC_X_LINEAR) && Checked(IDC_Y_LINEAR));
   char text[128] = "";
   GetMenuStringA(GetSystemMenu(hwnd_, FALSE), IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
   EXPECT_STREQ(text, "Inf&o \xFC" "ber Zelvora...");
-
-  // Navigation before any load does nothing.
-  Click(IDC_NEXT_GRAPH);
+  Click(IDC_NEXT_GRAPH);  // navigation before any load does nothing
   EXPECT_EQ(Text(IDC_PLOT_COUNTER), "0");
   EXPECT_EQ(set().currentPlotNumber, 0);
 }
 
 TEST_F(PlotterDlgTest, ClockTimerWritesTheStatusLineAndEnterKeepsTheWindow) {
-  Open();
   SendMessageA(hwnd_, WM_TIMER, 1, 0);
   const std::string line = Text(IDC_STATUS_LINE);
   EXPECT_TRUE(line.size() == 23u && line.substr(11, 3) == "   ") << line;
@@ -140,37 +64,36 @@ TEST_F(PlotterDlgTest, ClockTimerWritesTheStatusLineAndEnterKeepsTheWindow) {
   EXPECT_FALSE(IsWindow(hwnd_));
 }
 
-TEST_F(PlotterDlgTest, EnlargingMovesTheBandAndShrinkingIsRefused) {
-  Open();
+TEST_F(PlotterDlgTest, EnlargingMovesTheBandShrinkingIsRefusedAndMinimisingKeepsTheLayout) {
   RECT window{};
   GetWindowRect(hwnd_, &window);
-  const RECT group = ClientRectOf(hwnd_, IDC_FILE_GROUP);
-  const RECT load = ClientRectOf(hwnd_, IDC_LOAD_SPECTRUM);
-  const RECT exit = ClientRectOf(hwnd_, IDC_EXIT);
-  SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 100,
-               window.bottom - window.top + 50, SWP_NOMOVE | SWP_NOZORDER);
-
-  const RECT group2 = ClientRectOf(hwnd_, IDC_FILE_GROUP);
-  EXPECT_TRUE(group2.left == group.left && group2.right == group.right + 100);
-  EXPECT_EQ(group2.top, group.top + 50);
-  const RECT load2 = ClientRectOf(hwnd_, IDC_LOAD_SPECTRUM);
+  const RECT group = PlaceOf(hwnd_, IDC_FILE_GROUP), load = PlaceOf(hwnd_, IDC_LOAD_SPECTRUM),
+             exit = PlaceOf(hwnd_, IDC_EXIT);
+  SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + 100, window.bottom - window.top + 50,
+               SWP_NOMOVE | SWP_NOZORDER);
+  const RECT group2 = PlaceOf(hwnd_, IDC_FILE_GROUP), load2 = PlaceOf(hwnd_, IDC_LOAD_SPECTRUM),
+             exit2 = PlaceOf(hwnd_, IDC_EXIT), grip = PlaceOf(hwnd_, IDC_SIZE_GRIP);
+  EXPECT_TRUE(group2.left == group.left && group2.right == group.right + 100 && group2.top == group.top + 50);
   EXPECT_TRUE(load2.left == load.left && load2.top == load.top + 50);
-  const RECT exit2 = ClientRectOf(hwnd_, IDC_EXIT);
   EXPECT_TRUE(exit2.left == exit.left + 100 && exit2.top == exit.top + 50);
   RECT client{};
   GetClientRect(hwnd_, &client);
-  const RECT grip = ClientRectOf(hwnd_, IDC_SIZE_GRIP);
-  EXPECT_TRUE(grip.right == client.right && grip.bottom == client.bottom);
-  EXPECT_EQ(grip.right - grip.left, 10);
+  EXPECT_TRUE(grip.right == client.right && grip.bottom == client.bottom && grip.right - grip.left == 10);
 
   MINMAXINFO info{};
   SendMessageA(hwnd_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, window.right - window.left);
   EXPECT_EQ(info.ptMinTrackSize.y, window.bottom - window.top);
+
+  // A size notice while minimised must not lay the band out for a zero-sized client.
+  ShowWindow(hwnd_, SW_MINIMIZE);
+  SendMessageA(hwnd_, WM_SIZE, SIZE_MINIMIZED, 0);
+  ShowWindow(hwnd_, SW_RESTORE);
+  const RECT exit3 = PlaceOf(hwnd_, IDC_EXIT), group3 = PlaceOf(hwnd_, IDC_FILE_GROUP);
+  EXPECT_TRUE(EqualRect(&exit2, &exit3) && EqualRect(&group2, &group3));
 }
 
 TEST_F(PlotterDlgTest, ResizedBandPaintsItsButtonsAgain) {
-  Open();
   // On top, at the bottom of the screen: clear of the windows other test programs show.
   RECT start{};
   GetWindowRect(hwnd_, &start);
@@ -187,94 +110,54 @@ TEST_F(PlotterDlgTest, ResizedBandPaintsItsButtonsAgain) {
   EXPECT_GT(ColoursOnScreen(GetDlgItem(hwnd_, IDC_PRINT_GRAPHIC)), 3u);
 }
 
-TEST_F(PlotterDlgTest, MinimisingAndRestoringKeepsTheLayout) {
-  Open();
-  const RECT exit = ClientRectOf(hwnd_, IDC_EXIT);
-  const RECT group = ClientRectOf(hwnd_, IDC_FILE_GROUP);
-  ShowWindow(hwnd_, SW_MINIMIZE);
-  // A size notice while minimised must not lay the band out for a zero-sized client.
-  SendMessageA(hwnd_, WM_SIZE, SIZE_MINIMIZED, 0);
-  ShowWindow(hwnd_, SW_RESTORE);
-  const RECT exit2 = ClientRectOf(hwnd_, IDC_EXIT);
-  const RECT group2 = ClientRectOf(hwnd_, IDC_FILE_GROUP);
-  EXPECT_TRUE(EqualRect(&exit, &exit2) && EqualRect(&group, &group2));
-}
+TEST_F(PlotterDlgTest, EachFileKindShowsItsControlsAndSetsTheTitle) {
+  Load("");  // cancelled: nothing changes
+  EXPECT_EQ(request_.fileName, "*.plo;*.flu;*.phs;*.gru");
+  EXPECT_EQ(request_.filter.substr(0, 11), std::string("Varo Files") + '\0');
+  EXPECT_TRUE(!request_.save && request_.owner == nullptr && request_.flags == 0u);
+  EXPECT_EQ(Title(), "Zelvora");
 
-TEST_F(PlotterDlgTest, LoadAsksWithTheVaroFilterAndCancelChangesNothing) {
-  Open();
-  Load("");
-  EXPECT_EQ(lastRequest_.fileName, "*.plo;*.flu;*.phs;*.gru");
-  EXPECT_EQ(lastRequest_.filter.substr(0, 11), std::string("Varo Files") + '\0');
-  EXPECT_TRUE(!lastRequest_.save && lastRequest_.owner == nullptr && lastRequest_.flags == 0u);
-  EXPECT_EQ(WindowText(hwnd_), "Zelvora");
-  EXPECT_EQ(set().currentPlotNumber, 0);
-}
-
-TEST_F(PlotterDlgTest, SpectrumFileShowsOverlayAndLethargyAndSetsTheTitle) {
-  Open();
   const std::string path = WriteFile("plain.flu", kSpectrum);
   Load(path);
-  EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
-  EXPECT_EQ(set().pointCount[0], 3);
+  EXPECT_EQ(Title(), "Zelvora  " + path);
   EXPECT_FALSE(Shown(IDC_PREVIOUS_GRAPH) || Shown(IDC_NEXT_GRAPH) || Shown(IDC_PLOT_COUNTER));
-  EXPECT_TRUE(Shown(IDC_OVERLAY_SPECTRUM) && Shown(IDC_LETHARGY));
+  EXPECT_TRUE(Shown(IDC_OVERLAY_SPECTRUM) && Shown(IDC_LETHARGY) && !Checked(IDC_LETHARGY));
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hwnd_, IDC_OVERLAY_SPECTRUM)));
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
-
   // A file asking for F(E)*E ticks the box; the next plain file clears it again.
   Load(WriteFile("lethargy.flu", kLethargySpectrum));
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_CHECKED);
+  EXPECT_TRUE(Checked(IDC_LETHARGY));
   Load(path);
-  EXPECT_EQ(IsDlgButtonChecked(hwnd_, IDC_LETHARGY), BST_UNCHECKED);
+  EXPECT_FALSE(Checked(IDC_LETHARGY));
 
-  // A channel list shows the overlay button only.
-  Load(WriteFile("counts.dat", "5\n7\n9\n11\n"));
+  Load(WriteFile("counts.dat", "5\n7\n9\n11\n"));  // a channel list: the overlay button only
   EXPECT_TRUE(Shown(IDC_OVERLAY_SPECTRUM));
   EXPECT_FALSE(Shown(IDC_NEXT_GRAPH) || Shown(IDC_LETHARGY));
-}
-
-TEST_F(PlotterDlgTest, PlotFileShowsNavigationAndWrapsAround) {
-  Open();
-  Load(WriteFile("three.plo", PlotBlock(1) + PlotBlock(2) + PlotBlock(0) + PlotBlock(0) +
-                                  PlotBlock(-1) + PlotBlock(0)));
-  EXPECT_EQ(Text(IDC_PLOT_COUNTER), "1/3");
-  EXPECT_TRUE(Shown(IDC_NEXT_GRAPH));
+  Load(WriteFile("two.plo", "2 1 0 0\n0 0 0\nlabel\n1 2 10 20 0.1 0.2\n"));  // navigation again
+  EXPECT_TRUE(Shown(IDC_NEXT_GRAPH) && Shown(IDC_PLOT_COUNTER));
   EXPECT_FALSE(Shown(IDC_OVERLAY_SPECTRUM) || Shown(IDC_LETHARGY));
-
-  const std::pair<int, std::pair<std::string, int>> steps[] = {
-      {IDC_PREVIOUS_GRAPH, {"3/3", 4}}, {IDC_NEXT_GRAPH, {"1/3", 0}}, {IDC_NEXT_GRAPH, {"2/3", 1}}};
-  for (const auto& [button, shown] : steps) {
-    Click(button);
-    EXPECT_EQ(Text(IDC_PLOT_COUNTER), shown.first);
-    EXPECT_EQ(set().currentBlock, shown.second);
-  }
 }
 
 TEST_F(PlotterDlgTest, AFileWithoutACompleteBlockLeavesThePreviousFileShown) {
-  Open();
   const std::string good = WriteFile("good.flu", kSpectrum);
   Load(good);
-  const std::string bad[] = {WriteFile("short.flu", "one line\ntwo lines\n"),
-                             WriteFile("cut.plo", "5 1 0 0\n0 0 0\nlabel\n1 2 3\n"),
-                             WriteFile("empty.flu", ""), TempFolder() + "missing.flu"};
-  for (const std::string& path : bad) {
+  for (const std::string& path : {WriteFile("short.flu", "one line\ntwo lines\n"),
+                                  WriteFile("cut.plo", "5 1 0 0\n0 0 0\nlabel\n1 2 3\n"), WriteFile("empty.flu", ""),
+                                  Folder() + "missing.flu"}) {
     Load(path);
-    EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + good) << path;
-    EXPECT_EQ(set().filePath, good) << path;
-    EXPECT_EQ(set().pointCount[0], 3) << path;
-    EXPECT_TRUE(Shown(IDC_LETHARGY)) << path;
+    EXPECT_EQ(Title(), "Zelvora  " + good) << path;
+    EXPECT_TRUE(set().filePath == good && set().pointCount[0] == 3 && Shown(IDC_LETHARGY)) << path;
   }
 }
 
 TEST_F(PlotterDlgTest, CommandLinePathLoadsAtStartWithoutTheDialog) {
   bool asked = false;
-  SetFileDialogAnswerer([&asked](FileDialogRequest&) { return asked = true, false; });
+  framework::SetFileDialogAnswerer([&asked](framework::FileDialogRequest&) { return asked = true, false; });
   const std::string path = WriteFile("start.dat", "1\n2\n3\n");
   Open(path);
   EXPECT_FALSE(asked);
-  EXPECT_EQ(WindowText(hwnd_), "Zelvora  " + path);
+  EXPECT_EQ(Title(), "Zelvora  " + path);
   EXPECT_EQ(set().fileKind, spectrum::ChannelFile);
-  SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(IDC_LOAD_SPECTRUM, BN_CLICKED), 0);
+  Click(IDC_LOAD_SPECTRUM);
   EXPECT_TRUE(asked);  // later loads ask
 }
 

