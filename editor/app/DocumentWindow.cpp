@@ -262,6 +262,9 @@ HWND OpenDocumentWindow(HWND owner, const char* fileName, bool readOnly) {
   }
   ShowWindow(document, SW_SHOW);
   ShowWindow(edit, SW_SHOW);
+  // A maximised document fills the client window: nothing there to scroll to. (Wine leaves
+  // the client's scroll bars up when the first document of a new frame opens maximised.)
+  if (IsZoomed(document)) ShowScrollBar(mdiClient, SB_BOTH, FALSE);
   SetEditEventMask(edit);
   CHARRANGE start = {0, 0};
   SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
