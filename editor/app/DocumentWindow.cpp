@@ -218,11 +218,11 @@ HWND ReplaceEditControl(HWND document, bool wordWrap, std::string_view text) {
     InfoBox(frameWindow, IDS_PROGRAM_NAME, IDS_EDIT_CONTROL_FAILED);
     return nullptr;
   }
-  ShowWindow(edit, SW_HIDE);
-  SetDocumentText(edit, text);
+  // Sized before it takes the text: Wine's control lays a large text out again on every resize.
+  // Visible as when a file is opened: a hidden control lays the whole text out again when shown.
   SetDocumentEdit(document, edit);
   FitEditToClient(document);
-  ShowWindow(edit, SW_SHOW);
+  SetDocumentText(edit, text);
   SetEditEventMask(edit);
   return edit;
 }
