@@ -276,27 +276,44 @@
 #define IDS_CLIPBOARD_VIEWER_MISSING 30112  // Show Clipboard, shell result 2
 #define IDS_CLIPBOARD_VIEWER_FAILED 30113   // Show Clipboard, any other failure
 #define IDS_INVALID_HELP_ITEM       30114   // help call with an unknown item
+#define IDS_OPENED_CUT_AT_ZERO      30115   // a file with zero bytes opened for viewing
 
 // Texts 60000 to 60107 come from the message table built into the program, not from here.
 #define MESSAGE_TABLE_FIRST         60000
 #define MESSAGE_TABLE_LAST          60107
 #define MSG_READY                   60000   // "Ready ..."
+#define MSG_FONT_FAILED             60001
 #define MSG_ACCELERATORS_FAILED     60002
 #define MSG_CLASS_FAILED            60003
 #define MSG_WINDOW_FAILED           60004
 #define MSG_CHILD_WINDOW_FAILED     60005
+#define MSG_CLIENT_WINDOW_FAILED    60007
 #define MSG_CANNOT_ALLOCATE         60008
 #define MSG_FILE_IO_TITLE           60020   // "File I/O Error"
 #define MSG_FILE_NOT_FOUND          60021
+#define MSG_FILE_TOO_LARGE          60022
+#define MSG_FILE_WRITE_PROTECTED    60023
+#define MSG_FILE_OPEN_READ_ONLY     60024
 #define MSG_FILE_CREATE_FAILED      60026
+#define MSG_FILE_OPEN_FAILED        60027
+#define MSG_FILE_READ_FAILED        60033
 #define MSG_FILE_WRITE_FAILED       60037
 #define MSG_FILE_FLUSH_FAILED       60040
 #define MSG_FILE_SET_EOF_FAILED     60041
 #define MSG_FILE_CLOSE_FAILED       60042
 #define MSG_OPTIONS_SAVED           60066
+#define MSG_FILE_OPENED             60068   // + 1: "%s opened for viewing"
+#define MSG_FILE_OPENED_FOR_VIEWING 60069
+#define MSG_WRITING_FILE            60071
+#define MSG_FILE_SAVED              60072
+#define MSG_READING_FILE            60073
+#define MSG_SAVED_AS                60074
+#define MSG_CHANGES_DISCARDED       60075
+#define MSG_SET_FOR_VIEWING         60076
+#define MSG_SET_FOR_EDITING         60077
 #define MSG_LIBRARY_FAILED          60101
 #define MSG_HELP_TOPIC_MISSING      60104
-#define LAST_STRING_RESOURCE_ID     IDS_INVALID_HELP_ITEM
+#define LAST_STRING_RESOURCE_ID     IDS_OPENED_CUT_AT_ZERO
 
 // Dialog resources
 #define IDD_EDITOR_PAGE             2000

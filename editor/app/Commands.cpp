@@ -148,8 +148,7 @@ void RouteCommand(HWND frame, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void UpdateCommandState() {
-  if (bulkOperation || !frameWindow) return;
+CommandStateInput CurrentCommandStateInput() {
   CommandStateInput input;
   input.state = &editorState;
   input.activeDocument = activeDocument != nullptr && IsWindow(activeDocument);
@@ -167,8 +166,13 @@ void UpdateCommandState() {
   input.findDialogOpen = findDialog != nullptr;
   input.toolbarExists = toolbarWindow != nullptr;
   input.statusBarExists = statusWindow != nullptr;
+  return input;
+}
+
+void UpdateCommandState() {
+  if (bulkOperation || !frameWindow) return;
   HMENU menu = GetMenu(frameWindow);
-  for (const CommandItemState& item : ComputeCommandState(input)) ApplyItem(menu, item);
+  for (const CommandItemState& item : ComputeCommandState(CurrentCommandStateInput())) ApplyItem(menu, item);
   if (menu) DrawMenuBar(frameWindow);
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "editor/app/DocumentSlots.h"
+#include "editor/app/Documents.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Splash.h"
@@ -41,36 +42,9 @@ bool shutDownFinished = false;
 // request is honoured for this text only.
 const char* ownOpenRequest = nullptr;
 
-// The document windows of the client window, in z-order (icon titles are not among them).
-std::vector<HWND> DocumentWindows() {
-  std::vector<HWND> documents;
-  if (!mdiClient) return documents;
-  for (HWND child = GetWindow(mdiClient, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (!GetWindow(child, GW_OWNER) && GetClassWord(child, GCW_ATOM) == kDocumentClassAtom) documents.push_back(child);
-  }
-  return documents;
-}
-
-bool SaveDocument(HWND document) {
+bool SaveThroughServices(HWND document) {
   // Without a way to save, a "Yes" cannot be honoured: the document is kept.
   return documentServices.saveDocument ? documentServices.saveDocument(document) : false;
-}
-
-// Asks about one modified document (or saves it at once with AutoSave); false when the user
-// cancelled or a save failed.
-bool SettleDocument(HWND document) {
-  if (!GetDocumentSlot(document, kSlotModified)) return true;
-  char title[256] = "";
-  GetWindowTextA(document, title, sizeof title);
-  if (editorState.AutoSave && GetDocumentSlot(document, kSlotHasFile)) return SaveDocument(document);
-  switch (AskSaveChanges(frameWindow, title)) {
-    case kSaveAnswerYes:
-      return SaveDocument(document);
-    case kSaveAnswerNo:
-      return true;
-    default:
-      return false;
-  }
 }
 
 enum class CloseMode {
@@ -84,8 +58,8 @@ bool CloseAllDocuments(CloseMode mode) {
   bulkOperation = true;
   for (HWND document : DocumentWindows()) {
     if (!IsWindow(document)) continue;
-    if (mode == CloseMode::AskUnstoppable) SettleDocument(document);
-    if (mode == CloseMode::Ask && !SettleDocument(document)) {
+    if (mode == CloseMode::AskUnstoppable) ConfirmClose(document);
+    if (mode == CloseMode::Ask && !ConfirmClose(document)) {
       bulkOperation = false;
       UpdateCommandState();
       return false;
@@ -108,15 +82,6 @@ void FinishShutDown() {
   if (editorState.TaskTray && frameWindow) RemoveTrayIcon();
   if (documentServices.closeToolWindows) documentServices.closeToolWindows();
   PostQuitMessage(0);
-}
-
-HWND FindOpenDocument(const char* name) {
-  for (HWND document : DocumentWindows()) {
-    char title[1025] = "";
-    GetWindowTextA(document, title, sizeof title);
-    if (lstrcmpiA(title, name) == 0) return document;
-  }
-  return nullptr;
 }
 
 bool FileExists(const char* path) {
@@ -229,7 +194,7 @@ void MsgNcDestroy() {
 // Only the save questions: the session may still be cancelled, so nothing closes here.
 LRESULT MsgQueryEndSession() {
   for (HWND document : DocumentWindows()) {
-    if (!SettleDocument(document)) return FALSE;
+    if (!ConfirmClose(document)) return FALSE;
   }
   return TRUE;
 }
@@ -407,11 +372,7 @@ bool CloseAllDocumentWindows() { return CloseAllDocuments(CloseMode::Ask); }
 void OpenDroppedFile(const char* name) {
   const std::string path = RemoveQuotes(name ? name : "");
   if (path.empty()) return;
-  if (HWND open = FindOpenDocument(path.c_str())) {
-    if (IsIconic(open)) SendMessageA(mdiClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(open), 0);
-    SendMessageA(mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open), 0);
-    return;
-  }
+  if (FindOpenDocument(path.c_str())) return;
   if (documentServices.openFile) documentServices.openFile(path.c_str());
 }
 
@@ -420,6 +381,29 @@ void SendOpenRequest(HWND frame, const char* text) {
   ownOpenRequest = text;
   SendMessageA(frame, kOpenRequestMessage, 0, reinterpret_cast<LPARAM>(text));
   ownOpenRequest = nullptr;
+}
+
+std::vector<HWND> DocumentWindows() {
+  std::vector<HWND> documents;
+  if (!mdiClient) return documents;
+  for (HWND child = GetWindow(mdiClient, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!GetWindow(child, GW_OWNER) && GetClassWord(child, GCW_ATOM) == kDocumentClassAtom) documents.push_back(child);
+  }
+  return documents;
+}
+
+bool ConfirmClose(HWND document) {
+  if (!document || !GetDocumentSlot(document, kSlotModified)) return true;
+  const std::string name = DocumentName(document);
+  if (editorState.AutoSave && GetDocumentSlot(document, kSlotHasFile)) return SaveThroughServices(document);
+  switch (AskSaveChanges(frameWindow, name.c_str())) {
+    case kSaveAnswerYes:
+      return SaveThroughServices(document);
+    case kSaveAnswerNo:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void SetDocumentServices(const DocumentServices& services) { documentServices = services; }

@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
+
+#include "editor/app/core/CommandState.h"
 
 namespace editor {
 
@@ -28,6 +31,16 @@ HWND CreateFrameWindow(int show);
 
 // Recomputes every menu item and toolbar button; nothing while bulkOperation is set.
 void UpdateCommandState();
+// The letters of the command rules for the active document and the frame as they are now.
+CommandStateInput CurrentCommandStateInput();
+
+// The document windows of the client window in z-order (icon titles are not among them).
+std::vector<HWND> DocumentWindows();
+
+// Before a document goes: a modified one (read-only or not) is saved at once with AutoSave when
+// it has a file, else the user is asked to save it. False when the user cancelled or the save
+// failed.
+bool ConfirmClose(HWND document);
 
 // Closes every document with its save question and tears the frame down; false when the user
 // cancelled a question (the frame stays).
@@ -59,6 +72,9 @@ struct DocumentServices {
   std::function<void()> closeToolWindows;               // error-code window and character chart
   std::function<void()> recolourDocuments;              // LtGray changed through Options
   std::function<void(LPARAM findReplace)> findNotification;  // the find dialog's messages
+  std::function<bool(HWND document, unsigned id)> documentCommand;  // document commands owned elsewhere
+  std::function<void(const char* path)> addRecentFile;  // a file read or saved goes to the top
+  std::function<void(const char* faceName)> displayFontChanged;  // the character chart's face
 };
 void SetDocumentServices(const DocumentServices& services);
 const DocumentServices& GetDocumentServices();

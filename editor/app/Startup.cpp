@@ -5,6 +5,7 @@
 
 #include "common/win32/Handles.h"
 #include "editor/app/DocumentSlots.h"
+#include "editor/app/Documents.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
@@ -158,6 +159,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
     return 0;
   }
   LoadSettings();
+  InstallDocumentServices();
   ProcessCommandLine(commandLine);
   if (!CreateFrameWindow(show)) {
     CloseSplashWindow();

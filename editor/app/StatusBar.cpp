@@ -146,17 +146,19 @@ void RequestFrameLayout() {
                MAKELPARAM(client.right - client.left, client.bottom - client.top));
 }
 
-void UpdateLinePart() {
+void ShowLineNumber(HWND edit) {
   if (!IsBarShown(statusWindow)) return;
   char text[32] = "";
-  if (activeEdit) {
+  if (edit) {
     CHARRANGE selection{};
-    SendMessageA(activeEdit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    const LRESULT line = SendMessageA(activeEdit, EM_EXLINEFROMCHAR, 0, selection.cpMin);
+    SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const LRESULT line = SendMessageA(edit, EM_EXLINEFROMCHAR, 0, selection.cpMin);
     std::snprintf(text, sizeof text, "Ln %d", static_cast<int>(line) + 1);
   }
   SendMessageA(statusWindow, SB_SETTEXTA, kLinePart, reinterpret_cast<LPARAM>(text));
 }
+
+void UpdateLinePart() { ShowLineNumber(activeEdit); }
 
 void ToggleStatusBar() {
   editorState.Status = editorState.Status ? 0 : 1;

@@ -38,8 +38,10 @@ void LayoutFrame();
 // Has the frame lay itself out again: posts it a size message with its current client size.
 void RequestFrameLayout();
 
-// "Ln %d" with the one-based line of activeEdit's caret in part 1; empty without a document.
-// Nothing happens while the status bar is missing or hidden.
+// "Ln %d" with the one-based line of the edit control's caret in part 1; empty for a null
+// control. Nothing happens while the status bar is missing or hidden.
+void ShowLineNumber(HWND edit);
+// ShowLineNumber for activeEdit.
 void UpdateLinePart();
 
 // The string resource `stringId` into the buffer, or an empty buffer and 0 when it has none.

@@ -141,11 +141,11 @@ TEST_F(FrameTest, CommandStateFollowsTheActiveDocumentsSlots) {
   EXPECT_TRUE(MenuEnabled(ID_EDIT_PASTE));
 }
 
-// Records the commands a document window receives.
+// Records the commands a document window receives (not its edit control's notifications).
 std::vector<std::pair<WPARAM, LPARAM>> spiedCommands;
 WNDPROC spiedProc = nullptr;
 LRESULT CALLBACK SpyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) spiedCommands.emplace_back(wParam, lParam);
+  if (message == WM_COMMAND && GetParent(reinterpret_cast<HWND>(lParam)) != window) spiedCommands.emplace_back(wParam, lParam);
   return CallWindowProcA(spiedProc, window, message, wParam, lParam);
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "editor/app/Frame.h"
@@ -116,11 +117,18 @@ TEST_F(ProgramTest, FirstStartSecondInstanceCloseAndRestart) {
     EXPECT_EQ(rect.right - rect.left, 640);
     EXPECT_EQ(rect.bottom - rect.top, 400);
 
-    // A second instance hands its command line over and ends at once with code 0.
-    QuilletProcess second("\"c:\\no such folder\\no such file.txt\"");
+    // A second instance hands its command line over, the first opens the file in a document,
+    // and the second ends with code 0.
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    const std::string handed = std::string(temp) + "quillet handed over.txt";
+    std::ofstream(handed) << "text";
+    QuilletProcess second("\"" + handed + "\"");
     ASSERT_TRUE(second.started());
     EXPECT_EQ(second.WaitForExit(), 0);
     EXPECT_TRUE(IsWindow(frame));
+    EXPECT_NE(FindWindowExA(FindWindowExA(frame, nullptr, "MDIClient", nullptr), nullptr, nullptr, handed.c_str()),
+              nullptr);
 
     // Closing writes the settings again.
     const std::string options = std::string(kSettingsRoot) + "\\Options";
@@ -129,6 +137,7 @@ TEST_F(ProgramTest, FirstStartSecondInstanceCloseAndRestart) {
     PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(first.WaitForExit(), 0);
     EXPECT_EQ(ReadRootDword("Options", "Tabs"), 4u);
+    DeleteFileA(handed.c_str());
   }
   {
     // A later start finds the stored placement.
