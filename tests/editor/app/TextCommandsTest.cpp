@@ -99,7 +99,8 @@ TEST(CaseConversion, OnlyAsciiLettersChangeAndAreCounted) {
     std::string text = c.text;
     EXPECT_EQ(ConvertLetterCase(text, c.target), c.changed) << c.text;
     EXPECT_EQ(text, c.result);
-    if (c.status)
+    if (c.status) {
       EXPECT_EQ(CaseConversionStatus("Converted %d character%s to %scase", c.changed, c.target), c.status);
+    }
   }
 }
