@@ -59,6 +59,18 @@ TEST(SortSelection, OrdersWholeLinesBothWays) {
   EXPECT_EQ(Sorted("apple\r\nApple\r\n", true), "Apple\r\napple\r\n");
   EXPECT_EQ(Sorted("apple\r\nb\r\nApple\r\n", true, IgnoringCase), "apple\r\nApple\r\nb\r\n");
   EXPECT_EQ(Sorted("apple\r\nb\r\nApple\r\n", false, IgnoringCase), "b\r\napple\r\nApple\r\n");
+  // Many lines equal but for case keep their order (a set large enough for an unstable sort).
+  std::string apples, expected, bees;
+  for (int i = 0; i < 200; ++i) {
+    std::string apple = "apple";
+    for (int bit = 0; bit < 5; ++bit) {
+      if (((i * 7 + 3) >> bit) & 1) apple[bit] = static_cast<char>(apple[bit] - 32);
+    }
+    const std::string line = (i % 3 ? apple : "b") + "\n";
+    apples += line;
+    (i % 3 ? expected : bees) += line;
+  }
+  EXPECT_EQ(Sorted(apples, true, IgnoringCase), expected + bees);
   // Sort keys made by the caller order the lines as the keys compare.
   const auto reversed = [](std::string_view line) { return std::string(line.rbegin(), line.rend()); };
   EXPECT_EQ(Sorted("ab\nba\ncc\n", true, nullptr, reversed), "ba\nab\ncc\n");
