@@ -1,6 +1,8 @@
 // The Insert Date stamp and the Time Stamp page's sample from the four stamp options.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/app/core/TimeStamp.h"
 
 using namespace editor;
@@ -14,24 +16,16 @@ TEST(TimeStamp, PartsAndOrderFollowTheOptions) {
   now.tm_min = 7;
   support::IntlSettings intl;
   intl.s2359 = "PM";
-  struct Case {
-    int showDate, longDate, showTime, dateFirst;
-    const char *stamp, *sample;
-  };
-  const Case cases[] = {
-      {1, 1, 1, 1, "Mon Jan 5 1998   3:07 PM", "Mon Jan 5 1998   3:07 PM"},
-      {1, 0, 1, 0, "3:07 PM  01 /05 /98 ", "3:07 PM  01 /05 /98 "},
-      {1, 1, 0, 0, "Mon Jan 5 1998 ", "Mon Jan 5 1998 "},
-      {0, 1, 1, 1, "3:07 PM", "3:07 PM"},
-      {0, 1, 0, 0, "", "3:07 PM  Mon Jan 5 1998 "},  // the page shows both when neither is on
-  };
-  for (const Case& c : cases) {
+  const std::tuple<int, int, int, int, const char*> cases[] = {
+      // ShowDate, LongDate, ShowTime, DateFirst; stamp (the sample is the same)
+      {1, 1, 1, 1, "Mon Jan 5 1998   3:07 PM"}, {1, 0, 1, 0, "3:07 PM  01 /05 /98 "},
+      {1, 1, 0, 0, "Mon Jan 5 1998 "},           {0, 1, 1, 1, "3:07 PM"}, {0, 1, 0, 0, ""}};
+  for (const auto& [showDate, longDate, showTime, dateFirst, stamp] : cases) {
     EditorState state;
-    state.ShowDate = c.showDate;
-    state.LongDate = c.longDate;
-    state.ShowTime = c.showTime;
-    state.DateFirst = c.dateFirst;
-    EXPECT_EQ(MakeTimeStamp(state, intl, now), c.stamp) << c.showDate << c.longDate << c.showTime << c.dateFirst;
-    EXPECT_EQ(TimeStampSample(state, intl, now), c.sample) << c.showDate << c.longDate << c.showTime << c.dateFirst;
+    std::tie(state.ShowDate, state.LongDate, state.ShowTime, state.DateFirst) =
+        std::tie(showDate, longDate, showTime, dateFirst);
+    EXPECT_EQ(MakeTimeStamp(state, intl, now), stamp) << showDate << longDate << showTime << dateFirst;
+    // With neither part switched on the page shows both in the chosen order.
+    EXPECT_EQ(TimeStampSample(state, intl, now), *stamp ? stamp : "3:07 PM  Mon Jan 5 1998 ");
   }
 }

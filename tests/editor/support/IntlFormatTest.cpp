@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editor/support/core/IntlFormat.h"
@@ -11,50 +12,31 @@
 using namespace support;
 
 namespace {
-
 std::tm Calendar(int year, int month, int day, int hour, int minute) {
   std::tm t{};
   t.tm_year = year - 1900;
   t.tm_mon = month - 1;
   t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
+  t.tm_hour = 12;
   std::mktime(&t);  // fills in the weekday
-  t.tm_hour = hour;  // mktime may move the hour across a clock change
+  t.tm_hour = hour;
   t.tm_min = minute;
   return t;
 }
-
 }  // namespace
 
 TEST(IntlFormat, TimeTexts) {
-  struct Case {
-    int iTime, iTLZero;
-    const char *sTime, *s1159, *s2359;
-    int hour, minute;
-    const char* expected;
+  const std::tuple<IntlSettings, int, int, const char*> cases[] = {
+      // iTime, iTLZero, sTime, s1159, s2359; hour, minute; text
+      {{0, 0, ":", "", ""}, 15, 7, "3:07"},  // defaults: no suffixes
+      {{0, 0, ":", "", "PM"}, 15, 7, "3:07 PM"},     {{0, 1, ":", "", "PM"}, 15, 7, "03:07 PM"},
+      {{0, 0, ":", "AM", "PM"}, 9, 5, "9:05 AM"},    {{0, 0, ":", "AM", "PM"}, 0, 30, "12:30 AM"},
+      {{0, 0, ":", "AM", "PM"}, 12, 5, "12:05 PM"},  {{1, 0, ":", "", ""}, 9, 5, "9:05"},
+      {{1, 1, ":", "", ""}, 9, 5, "09:05"},          {{1, 0, ".", "AM", "h"}, 9, 5, "9.05 h"},  // s2359 all day
+      {{1, 0, "%Y%", "", "100%"}, 21, 45, "21%Y%45 100%"},  // separators are text, never formats
   };
-  const Case cases[] = {
-      {0, 0, ":", "", "", 15, 7, "3:07"},  // defaults: no suffixes
-      {0, 0, ":", "", "PM", 15, 7, "3:07 PM"},
-      {0, 1, ":", "", "PM", 15, 7, "03:07 PM"},
-      {0, 0, ":", "AM", "PM", 9, 5, "9:05 AM"},
-      {0, 0, ":", "AM", "PM", 0, 30, "12:30 AM"},
-      {0, 0, ":", "AM", "PM", 12, 5, "12:05 PM"},
-      {1, 0, ":", "", "", 9, 5, "9:05"},
-      {1, 1, ":", "", "", 9, 5, "09:05"},
-      {1, 0, ".", "AM", "h", 9, 5, "9.05 h"},  // the 24-hour clock takes s2359 all day
-      {1, 0, "%Y%", "", "100%", 21, 45, "21%Y%45 100%"},  // separators are text, never formats
-  };
-  for (const Case& c : cases) {
-    IntlSettings intl;
-    intl.iTime = c.iTime;
-    intl.iTLZero = c.iTLZero;
-    intl.sTime = c.sTime;
-    intl.s1159 = c.s1159;
-    intl.s2359 = c.s2359;
-    EXPECT_EQ(FormatTimeText(intl, Calendar(1998, 1, 5, c.hour, c.minute)), c.expected)
-        << c.hour << ":" << c.minute << " iTime " << c.iTime << " sTime " << c.sTime;
+  for (const auto& [intl, hour, minute, text] : cases) {
+    EXPECT_EQ(FormatTimeText(intl, Calendar(1998, 1, 5, hour, minute)), text) << text;
   }
 }
 
@@ -74,15 +56,14 @@ TEST(IntlFormat, DatePictures) {
       {false, "yyyy-mm-dd", "-", 1998, 1, 5, "1998 -01 -05 "},
       {false, "dd.mm-yy", ".-", 1998, 1, 5, "05 .-01 .-98 "},  // each character splits
       {false, "//d/x//M/", "/", 1998, 11, 5, "5 /x/11 "},
-      {false, "mm/dd/yy", "", 1998, 1, 5, "1 "},  // no separator: the whole picture is one token
+      {false, "mm/dd/yy", "", 1998, 1, 5, "1 "},  // no separator: one token
       {true, "", "/", 1998, 1, 5, ""},
   };
   for (const Case& c : cases) {
     IntlSettings intl;
     (c.longDate ? intl.sLongDate : intl.sShortDate) = c.picture;
     intl.sDate = c.sDate;
-    EXPECT_EQ(FormatDateText(intl, Calendar(c.year, c.month, c.day, 12, 0), c.longDate), c.expected)
-        << c.picture;
+    EXPECT_EQ(FormatDateText(intl, Calendar(c.year, c.month, c.day, 12, 0), c.longDate), c.expected) << c.picture;
   }
 }
 
@@ -103,24 +84,18 @@ TEST(IntlFormat, LongSettingsAreCutNeverOverrun) {
   EXPECT_EQ(FormatTimeText(intl, day).size(), kIntlResultLength);
   std::tm broken = day;
   broken.tm_mon = 12;
-  EXPECT_EQ(FormatDateText(intl, broken, true), "");
-  EXPECT_EQ(FormatTimeText(intl, broken), "");
+  EXPECT_EQ(FormatDateText(intl, broken, true) + FormatTimeText(intl, broken), "");
 }
 
 TEST(IntlFormat, TokensFollowStrtok) {
-  const char* texts[] = {"ddd, mmm d, yyyy", ",, a,b ,,c,,", "", ",,,", "abc", "a'b'c d"};
-  const char* delimiters[] = {"', ", ",", "", "xyz"};
-  for (const char* text : texts) {
-    for (const char* delims : delimiters) {
-      std::vector<char> ours(text, text + std::strlen(text) + 1);
-      std::vector<char> theirs = ours;
-      std::vector<std::string> expected;
-      for (char* t = std::strtok(theirs.data(), delims); t; t = std::strtok(nullptr, delims))
+  for (const char* text : {"ddd, mmm d, yyyy", ",, a,b ,,c,,", "", ",,,", "abc", "a'b'c d"}) {
+    for (const char* delimiters : {"', ", ",", "", "xyz"}) {
+      std::vector<char> ours(text, text + std::strlen(text) + 1), theirs = ours;
+      std::vector<std::string> expected, actual;
+      for (char* t = std::strtok(theirs.data(), delimiters); t; t = std::strtok(nullptr, delimiters))
         expected.push_back(t);
-      std::vector<std::string> actual;
-      for (char* t = NextToken(ours.data(), delims); t; t = NextToken(nullptr, delims))
-        actual.push_back(t);
-      EXPECT_EQ(actual, expected) << "'" << text << "' by '" << delims << "'";
+      for (char* t = NextToken(ours.data(), delimiters); t; t = NextToken(nullptr, delimiters)) actual.push_back(t);
+      EXPECT_EQ(actual, expected) << "'" << text << "' by '" << delimiters << "'";
       EXPECT_EQ(ours, theirs);  // terminators written in the same places
     }
   }
