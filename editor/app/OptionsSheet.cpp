@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "editor/app/FiltersPage.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Splash.h"
@@ -75,7 +76,7 @@ INT_PTR PageNotify(HWND page, const PageBinding& binding, const NMHDR* header) {
   }
 }
 
-INT_PTR CALLBACK ResourcePageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
+INT_PTR CALLBACK ResourcePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     if (message == WM_INITDIALOG) {
       const auto* sheetPage = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
@@ -87,6 +88,8 @@ INT_PTR CALLBACK ResourcePageProc(HWND page, UINT message, WPARAM, LPARAM lParam
     switch (message) {
       case WM_NOTIFY:
         return PageNotify(page, *binding, reinterpret_cast<const NMHDR*>(lParam));
+      case WM_COMMAND:
+        return binding->definition->command ? binding->definition->command(page, wParam, *binding->session->copy) : FALSE;
       case kDriveSheetMessage:
         if (Driver()) Driver()(GetParent(page));
         return TRUE;
@@ -138,7 +141,7 @@ bool BuildEditorPage(OptionsSheetSession& session, PROPSHEETPAGEA& page) {
 // Every page of the sheet in order. Builders of the pages other work provides go here.
 const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kEditorPage,    "Editor",     100,  BuildEditorPage},
-  {kFiltersPage,   "Filters",    500,  nullptr},
+  {kFiltersPage,   "Filters",    500,  BuildFiltersPage},
   {kPrintingPage,  "Printing",   0,    nullptr},
   {kToolsPage,     "Tools",      300,  nullptr},
   {kMacrosPage,    "Macros",     1000, nullptr},

@@ -59,6 +59,8 @@ struct ResourcePageDefinition {
   void (*fill)(HWND page, const EditorState& copy);
   bool (*read)(HWND page, EditorState& copy);  // false: the page is invalid and stays
   unsigned activeHint;                          // status hint when the page becomes active (0: none)
+  // The page's own controls (WM_COMMAND), working on the copy; null for pages of check boxes.
+  INT_PTR (*command)(HWND page, WPARAM wParam, EditorState& copy) = nullptr;
 };
 bool BuildResourcePage(OptionsSheetSession& session, const ResourcePageDefinition& definition, PROPSHEETPAGEA& page);
 

@@ -47,11 +47,8 @@ UINT_PTR CALLBACK PutFileHookProc(HWND child, UINT message, WPARAM, LPARAM lPara
   return HookNotify(child, reinterpret_cast<const OFNOTIFYA*>(lParam), &dialogPositions.putFile);
 }
 
-// A wrapper's remembered filter index.
-struct RememberedIndex {
-  DWORD value = 1;
-};
-RememberedIndex saveSelectionIndex, saveListIndex, openIndex, chooseFileIndex;
+// The filter index each wrapper but SaveAsDialog remembers for the run.
+DWORD saveSelectionIndex = 1, saveListIndex = 1, openIndex = 1, chooseFileIndex = 1;
 
 enum class DialogKind { Open, Save };
 
@@ -144,19 +141,19 @@ bool SaveAsDialog(HWND owner, char* path, UINT filterId, UINT titleId, UINT defa
 
 bool SaveSelectionDialog(HWND owner, char* path, const char* filterText, UINT titleId, UINT defaultExtId) {
   return RunWrapper({DialogKind::Save, owner, path, FilterOfText(filterText), titleId, defaultExtId,
-                     &saveSelectionIndex.value, nullptr});
+                     &saveSelectionIndex, nullptr});
 }
 
 bool SaveListDialog(HWND owner, char* path, UINT filterId, UINT titleId, UINT defaultExtId) {
-  return RunWrapper({DialogKind::Save, owner, path, FilterOfId(filterId), titleId, defaultExtId, &saveListIndex.value, nullptr});
+  return RunWrapper({DialogKind::Save, owner, path, FilterOfId(filterId), titleId, defaultExtId, &saveListIndex, nullptr});
 }
 
 bool OpenDialog(HWND owner, char* path, const char* filterText, UINT titleId, int* readOnly) {
-  return RunWrapper({DialogKind::Open, owner, path, FilterOfText(filterText), titleId, 0, &openIndex.value, readOnly});
+  return RunWrapper({DialogKind::Open, owner, path, FilterOfText(filterText), titleId, 0, &openIndex, readOnly});
 }
 
 bool ChooseFileDialog(HWND owner, char* path, UINT filterId, UINT titleId, int* readOnly) {
-  return RunWrapper({DialogKind::Open, owner, path, FilterOfId(filterId), titleId, 0, &chooseFileIndex.value, readOnly});
+  return RunWrapper({DialogKind::Open, owner, path, FilterOfId(filterId), titleId, 0, &chooseFileIndex, readOnly});
 }
 
 }  // namespace support
