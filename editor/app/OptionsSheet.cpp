@@ -11,6 +11,7 @@
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TrayIcon.h"
+#include "editor/app/VersionPage.h"
 #include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
@@ -148,7 +149,7 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kSysEditPage,   "SysEdit",    120,  nullptr},
   {kTimeStampPage, "Time Stamp", 105,  nullptr},
   {kExplorerPage,  "Explorer",   0,    nullptr},
-  {kVersionPage,   "Version",    0,    nullptr},
+  {kVersionPage,   "Version",    0,    BuildVersionPage},
 };
 // clang-format on
 
