@@ -19,8 +19,7 @@ using namespace support;  // the support library serves the whole application
 namespace {
 
 constexpr const char* kReleaseNotice =
-    "Quillet is freeware. You may copy it and give it away, as long as its files are not changed and no fee is "
-    "charged for it.";
+    "Quillet is freeware: copy it and pass it on freely, unchanged and free of charge.";
 constexpr unsigned kVersionHelpTopic = 800;
 
 // clang-format off
@@ -65,6 +64,7 @@ INT_PTR Notify(HWND page, OptionsSheetSession& session, const NMHDR& header) {
   switch (header.code) {
     case PSN_SETACTIVE:
       VersionPageInit(page, position);
+      ScheduleSheetDriver(page, session);
       SetResult(page, 0);
       return TRUE;
     case PSN_KILLACTIVE:
@@ -122,10 +122,16 @@ int VersionPageInit(HWND page, PlacementRecord* position) {
   return 1;
 }
 
+// Without a handler the shell would offer its own error or "Open With" box: the page stays silent.
 int OpenMakerWebSite(HWND owner) {
-  const auto result =
-      reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", kMakerWebAddress, nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32 ? 1 : 0;
+  SHELLEXECUTEINFOA execute = {};
+  execute.cbSize = sizeof execute;
+  execute.fMask = SEE_MASK_FLAG_NO_UI;
+  execute.hwnd = owner;
+  execute.lpVerb = "open";
+  execute.lpFile = kMakerWebAddress;
+  execute.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExA(&execute) && reinterpret_cast<INT_PTR>(execute.hInstApp) > 32 ? 1 : 0;
 }
 
 TemplateBlock BuildVersionPageTemplate() {
@@ -154,7 +160,7 @@ INT_PTR CALLBACK VersionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
         OpenMakerWebSite(page);
         return TRUE;
       default:
-        return FALSE;
+        return RunSheetDriver(page, message) ? TRUE : FALSE;
     }
   } catch (...) {
     return FALSE;
