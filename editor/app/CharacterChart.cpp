@@ -2,6 +2,7 @@
 // character on the clipboard on a right click.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
