@@ -11,6 +11,7 @@
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TrayIcon.h"
+#include "editor/app/VersionPage.h"
 #include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
@@ -51,10 +52,7 @@ INT_PTR PageNotify(HWND page, const PageBinding& binding, const NMHDR* header) {
       if (binding.definition->fill) binding.definition->fill(page, copy);
       PlaceAtStoredPosition(GetParent(page), &copy.optionsPlacement, kSheetMargin);
       if (binding.definition->activeHint) ShowStatus(binding.definition->activeHint);
-      if (Driver() && !binding.session->driverCalled) {
-        binding.session->driverCalled = true;
-        PostMessageA(page, kDriveSheetMessage, 0, 0);
-      }
+      ScheduleSheetDriver(page, *binding.session);
       SetResult(page, 0);
       return TRUE;
     case PSN_KILLACTIVE:
@@ -90,11 +88,8 @@ INT_PTR CALLBACK ResourcePageProc(HWND page, UINT message, WPARAM wParam, LPARAM
         return PageNotify(page, *binding, reinterpret_cast<const NMHDR*>(lParam));
       case WM_COMMAND:
         return binding->definition->command ? binding->definition->command(page, wParam, *binding->session->copy) : FALSE;
-      case kDriveSheetMessage:
-        if (Driver()) Driver()(GetParent(page));
-        return TRUE;
       default:
-        return FALSE;
+        return RunSheetDriver(page, message) ? TRUE : FALSE;
     }
   } catch (...) {
     return FALSE;
@@ -148,7 +143,7 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kSysEditPage,   "SysEdit",    120,  nullptr},
   {kTimeStampPage, "Time Stamp", 105,  nullptr},
   {kExplorerPage,  "Explorer",   0,    nullptr},
-  {kVersionPage,   "Version",    0,    nullptr},
+  {kVersionPage,   "Version",    0,    BuildVersionPage},
 };
 // clang-format on
 
@@ -169,6 +164,18 @@ OptionsSheetDriver SetOptionsSheetDriver(OptionsSheetDriver driver) {
   OptionsSheetDriver previous = std::move(Driver());
   Driver() = std::move(driver);
   return previous;
+}
+
+void ScheduleSheetDriver(HWND page, OptionsSheetSession& session) {
+  if (!Driver() || session.driverCalled) return;
+  session.driverCalled = true;
+  PostMessageA(page, kDriveSheetMessage, 0, 0);
+}
+
+bool RunSheetDriver(HWND page, UINT message) {
+  if (message != kDriveSheetMessage) return false;
+  if (Driver()) Driver()(GetParent(page));
+  return true;
 }
 
 bool BuildResourcePage(OptionsSheetSession& session, const ResourcePageDefinition& definition, PROPSHEETPAGEA& page) {

@@ -50,6 +50,11 @@ const OptionsPageEntry* GetOptionsPageTable(int* count);
 // previous driver; an empty driver means the real user.
 using OptionsSheetDriver = std::function<void(HWND sheet)>;
 OptionsSheetDriver SetOptionsSheetDriver(OptionsSheetDriver driver);
+// For pages with procedures of their own: the first page made active gives the driver its turn
+// (ScheduleSheetDriver), which comes as a message the page hands to RunSheetDriver (true when it
+// was that message).
+void ScheduleSheetDriver(HWND page, OptionsSheetSession& session);
+bool RunSheetDriver(HWND page, UINT message);
 
 // The page procedure shared by the sheet's resource pages: filling from and reading back into
 // the copy, placing the sheet, help. Exposed for pages built elsewhere from the same pattern.

@@ -11,6 +11,7 @@
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
+#include "editor/app/ToolWindows.h"
 #include "editor/app/core/SettingsRules.h"
 #include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
@@ -33,12 +34,11 @@ bool RegisterChecked(bool registered, const char* diagnosticName) {
   return false;
 }
 
-// The two tool-window classes; their windows belong to the error-code window and the
-// character chart, so until those exist their procedures are the default one.
-bool RegisterToolWindowClass(HINSTANCE instance, const char* name, UINT style, int icon) {
+// The two tool-window classes: the error-code window and the character chart.
+bool RegisterToolWindowClass(HINSTANCE instance, const char* name, UINT style, int icon, WNDPROC procedure) {
   WNDCLASSA windowClass = {};
   windowClass.style = style;
-  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(icon));
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
@@ -103,10 +103,11 @@ bool RegisterSplashClassChecked(HINSTANCE instance) {
 
 bool RegisterWindowClasses(HINSTANCE instance, bool withSplash) {
   if (withSplash && !RegisterSplashClassChecked(instance)) return false;
-  return RegisterChecked(RegisterToolWindowClass(instance, "MSErrorsClass", CS_HREDRAW | CS_VREDRAW, IDI_ERROR_CODES),
-                         "MSErrorsClass") &&
-         RegisterChecked(RegisterToolWindowClass(instance, "TableWindowClass", 0, IDI_CHARACTER_CHART),
-                         "TableWindowClass") &&
+  return RegisterChecked(RegisterToolWindowClass(instance, kErrorCodesClass, CS_HREDRAW | CS_VREDRAW, IDI_ERROR_CODES,
+                                                 ErrorCodesProc),
+                         kErrorCodesClass) &&
+         RegisterChecked(RegisterToolWindowClass(instance, kCharacterChartClass, 0, IDI_CHARACTER_CHART, CharacterChartProc),
+                         kCharacterChartClass) &&
          RegisterChecked(RegisterFrameClass(instance), kFrameClassName) &&
          RegisterChecked(RegisterDocumentClass(instance), "MDI Child");
 }
@@ -160,6 +161,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   }
   LoadSettings();
   InstallDocumentServices();
+  InstallToolWindowServices();
   ProcessCommandLine(commandLine);
   if (!CreateFrameWindow(show)) {
     CloseSplashWindow();

@@ -7,6 +7,7 @@
 #include "common/win32/Handles.h"
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/ToolWindows.h"
 #include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
 
@@ -18,9 +19,6 @@ namespace {
 
 constexpr const char* kTrayTip = "Quillet";
 constexpr int kTrayIconSize = 16;
-// Top-level windows that follow Always on Top besides the frame.
-constexpr const char* kErrorCodesClass = "MSErrorsClass";
-constexpr const char* kCharacterChartClass = "TableWindowClass";
 
 TrayNotifier& CurrentNotifier() {
   static TrayNotifier notifier;
@@ -61,16 +59,6 @@ bool TrayIconPresent() {
   return NotifyTray(NIM_MODIFY, data);
 }
 
-// The windows of this process of a class: FindWindow looks at every process's windows.
-void SetTopmostOfOwnWindows(const char* className, bool on) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window;
-       window = FindWindowExA(nullptr, window, className, nullptr)) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) SetTopmost(window, on);
-  }
-}
-
 }  // namespace
 
 void AddTrayIcon() { AddTrayIcon(kTrayTip); }
@@ -108,10 +96,8 @@ void ApplyFrameTopMost() { SetTopmost(frameWindow, editorState.TopMost != 0); }
 void ApplyTopMost() {
   const bool on = editorState.TopMost != 0;
   ApplyFrameTopMost();
-  editorState.errorsPlacement.show = on ? 1 : 0;
-  editorState.asciiPlacement.show = on ? 1 : 0;
-  SetTopmostOfOwnWindows(kErrorCodesClass, on);
-  SetTopmostOfOwnWindows(kCharacterChartClass, on);
+  SetErrorsTopmost(on);
+  SetChartTopmost(on);
 }
 
 void ToggleAlwaysOnTop() {
