@@ -14,10 +14,16 @@
 #include "tests/support/Messages.h"
 
 int saveSettingsCalls = 0;
+int chartTopmostRequest = -1;
+int errorsTopmostRequest = -1;
 
 namespace editor {
 EditorState editorState;
 void SaveSettings() { ++saveSettingsCalls; }
+// The tool windows are not part of this program (their own tests cover their topmost state):
+// these record what Always on Top asked of them.
+void SetChartTopmost(bool on) { chartTopmostRequest = on ? 1 : 0; }
+void SetErrorsTopmost(bool on) { errorsTopmostRequest = on ? 1 : 0; }
 }  // namespace editor
 
 using namespace editor;

@@ -15,6 +15,8 @@
 
 // SaveSettings of the test program only counts its calls.
 extern int saveSettingsCalls;
+extern int chartTopmostRequest;   // the last flag Always on Top gave the character chart, -1 none
+extern int errorsTopmostRequest;  // the same for the error-code window
 
 // The frame (frameWindow) with its bars, made on first use.
 HWND TestFrame();
