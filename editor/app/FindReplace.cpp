@@ -68,22 +68,43 @@ bool RefuseReadOnly(HWND edit) {
   return true;
 }
 
+// The upper case of a byte by the system's ANSI code page (the byte itself when it has none).
+unsigned char SystemUpper(int c) {
+  const char byte = static_cast<char>(c);
+  WCHAR wide[2] = {0, 0};
+  if (c == 0 || MultiByteToWideChar(CP_ACP, 0, &byte, 1, wide, 1) != 1) return static_cast<unsigned char>(c);
+  CharUpperBuffW(wide, 1);
+  char back = byte;
+  BOOL lossy = FALSE;
+  WideCharToMultiByte(CP_ACP, 0, wide, 1, &back, 1, nullptr, &lossy);
+  return static_cast<unsigned char>(lossy ? byte : back);
+}
+
+// Asks a hidden control of the documents' class what its own search takes for a word character
+// and which letters it folds when case does not matter: the one-pass Replace All must match
+// exactly what the control finds, and controls differ (some fold only a-z).
 SearchAlphabet MakeControlAlphabet() {
-  SearchAlphabet alphabet;
-  for (int c = 0; c < 256; ++c) {
+  SearchAlphabet alphabet = CLocaleAlphabet();
+  win32::UniqueWindow probe(CreateWindowExA(0, "RichEdit", "", WS_POPUP | ES_MULTILINE, 0, 0, 0, 0, nullptr, nullptr,
+                                            instanceHandle, nullptr));
+  if (!probe) return alphabet;
+  auto finds = [&probe](const char* text, const char* what, WPARAM flags) {
+    SetWindowTextA(probe.get(), text);
+    FINDTEXTEXA find = {};
+    find.chrg.cpMin = 0;
+    find.chrg.cpMax = -1;
+    find.lpstrText = what;
+    return SendMessageA(probe.get(), EM_FINDTEXTEX, flags | FR_DOWN, reinterpret_cast<LPARAM>(&find)) >= 0;
+  };
+  for (int c = 1; c < 256; ++c) {
+    if (c == '\r' || c == '\n') continue;
     const char byte = static_cast<char>(c);
-    WCHAR wide = 0;
-    if (c == 0 || MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1) != 1) {
-      alphabet.upper[c] = static_cast<unsigned char>(c);
-      continue;
-    }
-    alphabet.wordCharacter[c] = IsCharAlphaNumericW(wide) != FALSE;
-    WCHAR upper[2] = {wide, 0};
-    CharUpperBuffW(upper, 1);
-    char back = byte;
-    BOOL lossy = FALSE;
-    WideCharToMultiByte(CP_ACP, 0, upper, 1, &back, 1, nullptr, &lossy);
-    alphabet.upper[c] = static_cast<unsigned char>(lossy ? byte : back);
+    const char wordTest[] = {byte, 'a', '\0'};
+    alphabet.wordCharacter[c] = !finds(wordTest, "a", FR_WHOLEWORD | FR_MATCHCASE);
+    const unsigned char upper = SystemUpper(c);
+    const char upperText[] = {static_cast<char>(upper), '\0'};
+    const char letter[] = {byte, '\0'};
+    alphabet.upper[c] = upper != c && finds(upperText, letter, 0) ? upper : static_cast<unsigned char>(c);
   }
   return alphabet;
 }
