@@ -97,6 +97,9 @@ void ToggleReadOnly(HWND document) {
     ShowStatus(MSG_SET_FOR_VIEWING, name);
     SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
     SetDocumentSlot(document, kSlotReadOnly, 1);
+  } else if (IsTextCut(document)) {
+    WarningBeep();
+    ShowStatus(IDS_OPENED_CUT_AT_ZERO, name);
   } else if (iniPath[0] && lstrcmpiA(name.c_str(), iniPath) == 0) {
     InfoBox(frameWindow, IDS_PROGRAM_NAME, IDS_INI_FILE_IN_USE, name);
   } else if (FileIsWritable(name)) {
@@ -110,34 +113,19 @@ void ToggleReadOnly(HWND document) {
 
 // The control is made again with the other style; text, modified mark and read-only state stay.
 void ToggleWordWrap(HWND document) {
-  HWND old = GetDocumentEdit(document);
   const LONG modified = GetDocumentSlot(document, kSlotModified);
   std::string text;
-  if (!GetDocumentText(old, text)) return;
+  if (!GetDocumentText(GetDocumentEdit(document), text)) return;
   const bool wordWrap = !GetDocumentSlot(document, kSlotWordWrap);
   bulkOperation = true;
-  SendMessageA(old, EM_SETEVENTMASK, 0, 0);
-  SetDocumentEdit(document, nullptr);
-  DestroyWindow(old);
-  HWND edit = CreateEditControl(document, wordWrap, GetDocumentSlot(document, kSlotReadOnly) != 0);
-  if (edit) {
-    SetDocumentText(edit, text);
-    RECT client;
-    GetClientRect(document, &client);
-    MoveWindow(edit, 0, 0, client.right, client.bottom, TRUE);
-    SetDocumentEdit(document, edit);
-    SetDocumentSlot(document, kSlotWordWrap, wordWrap ? 1 : 0);
-    SetDocumentSlot(document, kSlotModified, modified);
-    if (activeDocument == document) activeEdit = edit;
-    SetEditEventMask(edit);
-    CaretToStart(edit);
-    SetFocus(edit);
-    RequestFrameLayout();
-  } else {
-    InfoBox(frameWindow, IDS_PROGRAM_NAME, IDS_EDIT_CONTROL_FAILED);
-    if (activeDocument == document) activeEdit = nullptr;
-  }
+  HWND edit = ReplaceEditControl(document, wordWrap, text);
   bulkOperation = false;
+  if (!edit) return;
+  SetDocumentSlot(document, kSlotWordWrap, wordWrap ? 1 : 0);
+  SetDocumentSlot(document, kSlotModified, modified);
+  CaretToStart(edit);
+  SetFocus(edit);
+  RequestFrameLayout();
 }
 
 // Commands that change the text do nothing to a read-only document, whatever sent them.

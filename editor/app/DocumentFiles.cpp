@@ -175,7 +175,12 @@ bool ReadDocumentFile(HWND document, const char* fileName, bool readOnly) {
   viewOnly = viewOnly || cut;  // a cut text must not be saved over the whole file
 
   HWND edit = GetDocumentEdit(document);
-  SetDocumentText(edit, text);
+  if (SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) == 0) {
+    SetDocumentText(edit, text);
+  } else {  // Refresh, Discard: a filled control is replaced rather than emptied
+    edit = ReplaceEditControl(document, GetDocumentSlot(document, kSlotWordWrap) != 0, text);
+    if (!edit) return false;
+  }
   ShowWindow(edit, SW_SHOW);
   SendMessageA(edit, EM_SETREADONLY, viewOnly ? TRUE : FALSE, 0);
   CaretToStart(edit);
@@ -186,6 +191,7 @@ bool ReadDocumentFile(HWND document, const char* fileName, bool readOnly) {
   SetDocumentSlot(document, kSlotModified, 0);
   SetDocumentSlot(document, kSlotReadOnly, viewOnly ? 1 : 0);
   SetDocumentSlot(document, kSlotLineEnd, type);
+  MarkTextCut(document, cut);
   SetFocus(edit);
   AddRecentFile(path);
   return true;
@@ -216,6 +222,7 @@ bool WriteDocumentFile(HWND document) {
   SetDocumentSlot(document, kSlotModified, 0);
   SetDocumentSlot(document, kSlotReadOnly, 0);
   SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
+  MarkTextCut(document, false);  // the file now holds exactly the text shown
   SetDocumentTitle(document, name.c_str(), false);
   ShowStatus(MSG_FILE_SAVED, name);
   SetFocus(edit);

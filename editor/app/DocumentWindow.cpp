@@ -75,7 +75,10 @@ void MsgActivate(HWND document, LPARAM activated) {
   UpdateCommandState();
 }
 
+constexpr const char* kTextCutProperty = "QuilletTextCut";
+
 void MsgDestroy(HWND document) {
+  RemovePropA(document, kTextCutProperty);
   if (activeDocument == document) {
     activeDocument = nullptr;
     activeEdit = nullptr;
@@ -202,6 +205,28 @@ HWND CreateEditControl(HWND document, bool wordWrap, bool readOnly) {
   return edit;
 }
 
+HWND ReplaceEditControl(HWND document, bool wordWrap, std::string_view text) {
+  HWND old = GetDocumentEdit(document);
+  if (old) {
+    SendMessageA(old, EM_SETEVENTMASK, 0, 0);
+    SetDocumentEdit(document, nullptr);
+    DestroyWindow(old);
+  }
+  HWND edit = CreateEditControl(document, wordWrap, GetDocumentSlot(document, kSlotReadOnly) != 0);
+  if (activeDocument == document) activeEdit = edit;
+  if (!edit) {
+    InfoBox(frameWindow, IDS_PROGRAM_NAME, IDS_EDIT_CONTROL_FAILED);
+    return nullptr;
+  }
+  ShowWindow(edit, SW_HIDE);
+  SetDocumentText(edit, text);
+  SetDocumentEdit(document, edit);
+  FitEditToClient(document);
+  ShowWindow(edit, SW_SHOW);
+  SetEditEventMask(edit);
+  return edit;
+}
+
 void SetEditEventMask(HWND edit) { SendMessageA(edit, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS); }
 
 bool RegisterDocumentClass(HINSTANCE instance) {
@@ -313,6 +338,13 @@ void MarkModified(HWND document, bool modified) {
   SetDocumentTitle(document, DocumentName(document).c_str(), modified);
 }
 
+void MarkTextCut(HWND document, bool cut) {
+  if (cut) SetPropA(document, kTextCutProperty, reinterpret_cast<HANDLE>(1));
+  else RemovePropA(document, kTextCutProperty);
+}
+
+bool IsTextCut(HWND document) { return GetPropA(document, kTextCutProperty) != nullptr; }
+
 bool GetDocumentText(HWND edit, std::string& text) {
   const LRESULT length = SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0);
   const std::size_t size = static_cast<std::size_t>(length > 0 ? length : 0) + 16;
@@ -320,7 +352,7 @@ bool GetDocumentText(HWND edit, std::string& text) {
     text.assign(size, '\0');
   } catch (const std::bad_alloc&) {
     text.clear();
-    InfoBox(frameWindow, IDS_PROGRAM_NAME, MSG_CANNOT_ALLOCATE, "text buffer", size);
+    ErrorBox(MSG_CANNOT_ALLOCATE, "text buffer", size);
     return false;
   }
   const LRESULT copied = SendMessageA(edit, WM_GETTEXT, size, reinterpret_cast<LPARAM>(&text[0]));

@@ -41,6 +41,11 @@ void SetDocumentTitle(HWND document, const char* name, bool modified);
 // Sets `modified` and the "*" of the title together.
 void MarkModified(HWND document, bool modified);
 
+// Whether the document shows only the part of its file before a zero byte: such a document stays
+// read-only, so that its file is never saved cut.
+void MarkTextCut(HWND document, bool cut);
+bool IsTextCut(HWND document);
+
 // The whole text of the edit control into `text` (carriage return + line feed line ends). False
 // after the "Cannot allocate memory" box when there is no room for it.
 bool GetDocumentText(HWND edit, std::string& text);
@@ -51,6 +56,11 @@ void SetDocumentText(HWND edit, std::string_view text);
 // A document's rich edit control (id 4000) in the configuration every creation applies: style
 // for `wordWrap`, text limit, display font, background, read-only state; event mask not yet set.
 HWND CreateEditControl(HWND document, bool wordWrap, bool readOnly);
+// A new edit control holding `text` in place of the document's own (destroyed first), with the
+// document's read-only state, sized to it and listening. Wine's control takes minutes to give
+// up a large text in place, but is destroyed at once: every command that replaces the whole
+// text of a filled control comes here. Null after the "Cannot create" box.
+HWND ReplaceEditControl(HWND document, bool wordWrap, std::string_view text);
 // The change, key and mouse notifications a document listens to.
 void SetEditEventMask(HWND edit);
 

@@ -35,7 +35,9 @@ TEST_F(DocumentTest, LineEndsReadAndWrittenBackThroughRealFiles) {
     HWND document = OpenNew(c.name, c.disk);
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(Slot(document, kSlotLineEnd), c.type);
-    if (c.memory) EXPECT_EQ(Text(document), c.memory);
+    if (c.memory) {
+      EXPECT_EQ(Text(document), c.memory);
+    }
     EXPECT_EQ(Title(document), Path(c.name));
     MarkModified(document, true);
     Command(document, ID_FILE_SAVE);
@@ -128,6 +130,8 @@ TEST_F(DocumentTest, FileWithZeroBytesOpensForViewingOnly) {
   char status[256] = "";
   SendMessageA(statusWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
   EXPECT_NE(std::string(status).find("zero bytes"), std::string::npos);
+  Command(document, ID_EDIT_READ_ONLY);  // the file is writable, but the text is not all of it
+  EXPECT_EQ(Slot(document, kSlotReadOnly), 1);
 }
 
 TEST_F(DocumentTest, SaveAsUnixWritesLineFeedsAndKeepsCrLfInMemory) {
