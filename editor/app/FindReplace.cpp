@@ -10,6 +10,7 @@
 #include "editor/app/DocumentSlots.h"
 #include "editor/app/Documents.h"
 #include "editor/app/EditorState.h"
+#include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TextCommands.h"
@@ -135,6 +136,7 @@ void OpenFindDialog(bool replace) {
   request.lpTemplateName = MAKEINTRESOURCEA(replace ? IDD_REPLACE : IDD_FIND);
   replaceMode = replace;
   findDialog = replace ? ReplaceTextA(&request) : FindTextA(&request);
+  UpdateCommandState();
   ShowSearchStatus();
 }
 
@@ -143,6 +145,7 @@ void HandleFindMessage(LPARAM record) {
   if (!user) return;
   if (user->Flags & FR_DIALOGTERM) {
     findDialog = nullptr;
+    UpdateCommandState();  // Find, Replace, the tools and macros come back
     return;
   }
   editorState.MatchCase = (user->Flags & FR_MATCHCASE) ? 1 : 0;
