@@ -200,6 +200,12 @@ bool CheckedSortRequest(HWND edit, const std::string& text, const CHARRANGE& ran
 
 }  // namespace
 
+bool SortSelectedText(std::string_view selection, bool ascending, bool ignoreCase, std::string& sorted) {
+  const DWORD flags = ignoreCase ? NORM_IGNORECASE : 0;
+  return SortTextLines(selection, nullptr, [flags](std::string_view line) { return LocaleSortKey(line, flags); },
+                       ascending, sorted);
+}
+
 EditorDialogDriver SetEditorDialogDriver(EditorDialogDriver driver) {
   EditorDialogDriver previous = std::move(Driver());
   Driver() = std::move(driver);
@@ -243,10 +249,8 @@ void SortSelection(HWND document) {
   editorState.IgnoreCase = record.ignoreCase ? 1 : 0;
   ShowStatus(IDS_SORT_UNDERWAY);
   win32::WaitCursor wait;
-  const DWORD flags = record.ignoreCase ? NORM_IGNORECASE : 0;
   std::string sorted;
-  if (!SortTextLines(selection, nullptr, [flags](std::string_view line) { return LocaleSortKey(line, flags); },
-                     record.ascending, sorted)) {
+  if (!SortSelectedText(selection, record.ascending, record.ignoreCase, sorted)) {
     wait.Restore();
     InfoBox(frameWindow, IDS_PROGRAM_NAME, MSG_CANNOT_ALLOCATE, "text buffer", selection.size());
     return;
@@ -286,7 +290,8 @@ void ConvertCharacterSet(HWND document, bool toAnsi) {
     else CharToOemBuffA(&text[done], &text[done], piece);
     done += piece;
   }
-  SetDocumentText(edit, text);
+  edit = ReplaceEditControl(document, GetDocumentSlot(document, kSlotWordWrap) != 0, text);
+  if (!edit) return;
   Select(edit, range.cpMin, range.cpMax);
   ShowLineNumber(edit);
   MarkModified(document, true);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "editor/app/OptionsSheet.h"
 #include "editor/app/core/CaseConversion.h"
@@ -38,6 +39,9 @@ void SortSelection(HWND document);
 void ConvertSelectionCase(HWND document, LetterCase target);
 void ConvertCharacterSet(HWND document, bool toAnsi);
 void InsertDate(HWND document);
+// The lines of `selection` in order by the locale's comparison (a sort key made once per
+// line); false when memory runs out.
+bool SortSelectedText(std::string_view selection, bool ascending, bool ignoreCase, std::string& sorted);
 // The stamp of now by editorState's Time Stamp options and the [Intl] settings.
 std::string MakeTimeStamp();
 
