@@ -316,6 +316,11 @@
 #define MSG_CHANGES_DISCARDED       60075
 #define MSG_SET_FOR_VIEWING         60076
 #define MSG_SET_FOR_EDITING         60077
+#define MSG_FIND_TEXT               60084
+#define MSG_REPLACE_TEXT            60085
+#define MSG_REPLACING_TEXT          60086
+#define MSG_REPLACED_TEXT           60087
+#define MSG_CANNOT_FIND             60088
 #define MSG_LIBRARY_FAILED          60101
 #define MSG_HELP_TOPIC_MISSING      60104
 #define LAST_STRING_RESOURCE_ID     IDS_OPENED_CUT_AT_ZERO

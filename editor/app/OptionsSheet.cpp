@@ -10,6 +10,7 @@
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
+#include "editor/app/TextCommands.h"
 #include "editor/app/TrayIcon.h"
 #include "editor/app/VersionPage.h"
 #include "editor/support/EditorSupport.h"
@@ -141,7 +142,7 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kToolsPage,     "Tools",      300,  nullptr},
   {kMacrosPage,    "Macros",     1000, nullptr},
   {kSysEditPage,   "SysEdit",    120,  nullptr},
-  {kTimeStampPage, "Time Stamp", 105,  nullptr},
+  {kTimeStampPage, "Time Stamp", 105,  BuildTimeStampPage},
   {kExplorerPage,  "Explorer",   0,    nullptr},
   {kVersionPage,   "Version",    0,    BuildVersionPage},
 };

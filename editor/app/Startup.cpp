@@ -11,6 +11,7 @@
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
+#include "editor/app/TextCommands.h"
 #include "editor/app/ToolWindows.h"
 #include "editor/app/core/SettingsRules.h"
 #include "editor/support/EditorSupport.h"
@@ -162,6 +163,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   LoadSettings();
   InstallDocumentServices();
   InstallToolWindowServices();
+  InstallTextServices();
   ProcessCommandLine(commandLine);
   if (!CreateFrameWindow(show)) {
     CloseSplashWindow();
