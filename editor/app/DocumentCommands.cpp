@@ -24,17 +24,6 @@ namespace {
 
 FontChooser fontChooser;
 
-CHARRANGE Selection(HWND edit) {
-  CHARRANGE selection = {0, 0};
-  SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-  return selection;
-}
-
-void Select(HWND edit, LONG from, LONG to) {
-  CHARRANGE selection = {from, to};
-  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-}
-
 void CaretToStart(HWND edit) {
   Select(edit, 0, 0);
   SendMessageA(edit, EM_SCROLLCARET, 0, 0);

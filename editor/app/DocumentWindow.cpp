@@ -229,6 +229,17 @@ HWND ReplaceEditControl(HWND document, bool wordWrap, std::string_view text) {
 
 void SetEditEventMask(HWND edit) { SendMessageA(edit, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS); }
 
+CHARRANGE Selection(HWND edit) {
+  CHARRANGE range = {0, 0};
+  SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return range;
+}
+
+void Select(HWND edit, LONG from, LONG to) {
+  CHARRANGE range = {from, to};
+  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
 bool RegisterDocumentClass(HINSTANCE instance) {
   WNDCLASSA windowClass = {};
   windowClass.style = CS_HREDRAW | CS_VREDRAW;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <commdlg.h>
+#include <richedit.h>
 
 #include <functional>
 #include <string>
@@ -63,6 +64,9 @@ HWND CreateEditControl(HWND document, bool wordWrap, bool readOnly);
 HWND ReplaceEditControl(HWND document, bool wordWrap, std::string_view text);
 // The change, key and mouse notifications a document listens to.
 void SetEditEventMask(HWND edit);
+// The edit control's selection as a character range, and setting it.
+CHARRANGE Selection(HWND edit);
+void Select(HWND edit, LONG from, LONG to);
 
 // The document commands (Undo ... Word Wrap, the file commands); false for ids it does not know.
 bool HandleDocumentCommand(HWND document, unsigned id);

@@ -49,17 +49,6 @@ void ShowSearchStatus() {
   else ShowStatus(MSG_FIND_TEXT, editorState.findText);
 }
 
-CHARRANGE Selection(HWND edit) {
-  CHARRANGE range = {0, 0};
-  SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  return range;
-}
-
-void Select(HWND edit, LONG start, LONG end) {
-  CHARRANGE range = {start, end};
-  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-}
-
 // A read-only document is never written behind the user's back: beep and say so.
 bool RefuseReadOnly(HWND edit) {
   HWND document = GetParent(edit);

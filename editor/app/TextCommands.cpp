@@ -55,17 +55,6 @@ Record* RecordOf(HWND dialog) {
   return reinterpret_cast<Record*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-CHARRANGE Selection(HWND edit) {
-  CHARRANGE range = {0, 0};
-  SendMessageA(edit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  return range;
-}
-
-void Select(HWND edit, LONG start, LONG end) {
-  CHARRANGE range = {start, end};
-  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-}
-
 // ---- Go To Line ----
 
 struct GoToLineRecord {
