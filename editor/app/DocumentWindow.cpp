@@ -388,15 +388,21 @@ DWORD CALLBACK StreamInPiece(DWORD_PTR cookie, LPBYTE buffer, LONG capacity, LON
   return 0;
 }
 
+void StreamIn(HWND edit, std::string_view text, WPARAM format) {
+  StreamSource source = {text.data(), text.size()};
+  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, StreamInPiece};
+  SendMessageA(edit, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+}
+
 }  // namespace
 
 void SetDocumentText(HWND edit, std::string_view text) {
   const LRESULT mask = SendMessageA(edit, EM_SETEVENTMASK, 0, 0);
-  StreamSource source = {text.data(), text.size()};
-  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, StreamInPiece};
-  SendMessageA(edit, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  StreamIn(edit, text, SF_TEXT);
   SendMessageA(edit, EM_SETEVENTMASK, 0, mask);
 }
+
+void ReplaceSelectionByStream(HWND edit, std::string_view text) { StreamIn(edit, text, SF_TEXT | SFF_SELECTION); }
 
 void RecolourDocuments() {
   const COLORREF colour = GetSysColor(editorState.LtGray ? COLOR_BTNFACE : COLOR_WINDOW);

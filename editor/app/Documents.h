@@ -53,6 +53,9 @@ bool GetDocumentText(HWND edit, std::string& text);
 // Replaces the whole text of the edit control in one piece (stream-in: fast for large texts);
 // the control's change notifications are held back meanwhile.
 void SetDocumentText(HWND edit, std::string_view text);
+// Replaces the selection in one undoable step by stream-in: a large text goes in at the speed of
+// stream-in, not of inserting it piece by piece.
+void ReplaceSelectionByStream(HWND edit, std::string_view text);
 
 // A document's rich edit control (id 4000) in the configuration every creation applies: style
 // for `wordWrap`, text limit, display font, background, read-only state; event mask not yet set.

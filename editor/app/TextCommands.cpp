@@ -155,29 +155,6 @@ std::string LocaleSortKey(std::string_view line, DWORD flags) {
   return key;
 }
 
-struct StreamSource {
-  const char* next;
-  std::size_t left;
-};
-
-DWORD CALLBACK StreamInPiece(DWORD_PTR cookie, LPBYTE buffer, LONG capacity, LONG* given) {
-  auto* source = reinterpret_cast<StreamSource*>(cookie);
-  const std::size_t piece = std::min<std::size_t>(source->left, static_cast<std::size_t>(capacity));
-  std::memcpy(buffer, source->next, piece);
-  source->next += piece;
-  source->left -= piece;
-  *given = static_cast<LONG>(piece);
-  return 0;
-}
-
-// Replaces the selection in one undoable step by stream-in: a large text goes in at the speed
-// of stream-in, not of inserting it piece by piece.
-void ReplaceSelectionByStream(HWND edit, std::string_view text) {
-  StreamSource source = {text.data(), text.size()};
-  EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&source), 0, StreamInPiece};
-  SendMessageA(edit, EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
-}
-
 bool CheckedSortRequest(HWND edit, const std::string& text, const CHARRANGE& range) {
   const bool startsLine = range.cpMin == 0 || (range.cpMin <= static_cast<LONG>(text.size()) && text[range.cpMin - 1] == '\n');
   const std::string_view selection =
