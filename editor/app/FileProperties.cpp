@@ -56,19 +56,10 @@ std::string ClassValue(const std::string& keyName) {
   return value;
 }
 
-void FileTimeText(const FILETIME& time, char* buffer) { FormatFileTime(time, buffer); }
-
-struct BoxControl {
-  std::uint32_t style;
-  std::int16_t x, y, cx, cy;
-  std::uint16_t id;
-  std::uint16_t classAtom;
-  const char* text;
-};
 constexpr std::uint32_t kPlainPushButtonStyle = 0x50000000;  // BS_PUSHBUTTON, no tab stop
 
 // clang-format off
-const BoxControl kBoxControls[] = {
+const DialogControl kBoxControls[] = {
   {kStaticIconStyle,  11,   8,  18, 20, IDC_PROPERTIES_ICON,       kStaticClass, " "},
   {kStaticRightStyle, 34,  10,  18,  8, kNoControlId,              kStaticClass, "File:"},
   {kStaticLeftStyle,  60,  10, 150,  8, IDC_PROPERTIES_NAME,       kStaticClass, " "},
@@ -172,9 +163,9 @@ int GetFileDetails(const char* path, FileDetails* details) {
   details->created = found.ftCreationTime;
   details->accessed = found.ftLastAccessTime;
   details->modified = found.ftLastWriteTime;
-  FileTimeText(details->created, details->createdText);
-  FileTimeText(details->modified, details->modifiedText);
-  FileTimeText(details->accessed, details->accessedText);
+  FormatFileTime(details->created, details->createdText);
+  FormatFileTime(details->modified, details->modifiedText);
+  FormatFileTime(details->accessed, details->accessedText);
   details->readOnly = (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
   CopyText(details->sizeText, FileSizeText(details->size).c_str());
   return 1;
@@ -185,7 +176,7 @@ TemplateBlock BuildFilePropertiesTemplate() {
   if (!block) return block;
   DialogTemplateWriter writer(block.bytes(), block.size());
   writer.Begin({kDialogPageStyle, 40, 50, 225, 165, " File Properties", 8, "MS Sans Serif"});
-  for (const BoxControl& c : kBoxControls) writer.AddControl({c.style, c.x, c.y, c.cx, c.cy, c.id, c.classAtom, c.text});
+  for (const DialogControl& control : kBoxControls) writer.AddControl(control);
   if (!writer.ok()) block.Free();
   return block;
 }
