@@ -172,13 +172,7 @@ int GetFileDetails(const char* path, FileDetails* details) {
 }
 
 TemplateBlock BuildFilePropertiesTemplate() {
-  TemplateBlock block = AllocTemplateBlock(kPageTemplateBytes);
-  if (!block) return block;
-  DialogTemplateWriter writer(block.bytes(), block.size());
-  writer.Begin({kDialogPageStyle, 40, 50, 225, 165, " File Properties", 8, "MS Sans Serif"});
-  for (const DialogControl& control : kBoxControls) writer.AddControl(control);
-  if (!writer.ok()) block.Free();
-  return block;
+  return BuildPageTemplate({kDialogPageStyle, 40, 50, 225, 165, " File Properties", 8, "MS Sans Serif"}, kBoxControls);
 }
 
 void FilePropertiesInit(HWND box, const char* path) {

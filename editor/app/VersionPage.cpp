@@ -135,13 +135,7 @@ int OpenMakerWebSite(HWND owner) {
 }
 
 TemplateBlock BuildVersionPageTemplate() {
-  TemplateBlock block = AllocTemplateBlock(kPageTemplateBytes);
-  if (!block) return block;
-  DialogTemplateWriter writer(block.bytes(), block.size());
-  writer.Begin({kDialogPageStyle, 0, 0, 320, 172, "Version", 8, "MS Sans Serif"});
-  for (const DialogControl& control : kPageControls) writer.AddControl(control);
-  if (!writer.ok()) block.Free();
-  return block;
+  return BuildPageTemplate({kDialogPageStyle, 0, 0, 320, 172, "Version", 8, "MS Sans Serif"}, kPageControls);
 }
 
 INT_PTR CALLBACK VersionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

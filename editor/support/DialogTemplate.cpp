@@ -80,4 +80,14 @@ TemplateBlock BuildMessageTemplate(int kind) {
   return block;
 }
 
+TemplateBlock BuildPageTemplate(const DialogHeader& header, const DialogControl* controls, std::size_t count) {
+  TemplateBlock block = AllocTemplateBlock(kPageTemplateBytes);
+  if (!block) return block;
+  DialogTemplateWriter writer(block.bytes(), block.size());
+  writer.Begin(header);
+  for (std::size_t i = 0; i < count; ++i) writer.AddControl(controls[i]);
+  if (!writer.ok()) block.Free();
+  return block;
+}
+
 }  // namespace support

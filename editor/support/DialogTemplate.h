@@ -47,6 +47,14 @@ TemplateBlock AllocTemplateBlock(std::size_t bytes);
 // in a 2048-byte block, or an empty block when it could not be built.
 TemplateBlock BuildMessageTemplate(int kind);
 
+// A box or page template of `header` and `controls` in a kPageTemplateBytes block, or an empty
+// block when it could not be built.
+TemplateBlock BuildPageTemplate(const DialogHeader& header, const DialogControl* controls, std::size_t count);
+template <std::size_t N>
+TemplateBlock BuildPageTemplate(const DialogHeader& header, const DialogControl (&controls)[N]) {
+  return BuildPageTemplate(header, controls, N);
+}
+
 // Unlocks and frees a template handed out by TemplateBlock::release(); null is ignored.
 void FreeDialogTemplate(const DLGTEMPLATE* dialogTemplate);
 
