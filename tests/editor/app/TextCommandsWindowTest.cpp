@@ -11,6 +11,7 @@
 
 #include "editor/app/TextCommands.h"
 #include "editor/support/IntlText.h"
+#include "editor/support/WindowPlacement.h"
 #include "tests/editor/app/DocumentFixture.h"
 
 using namespace editor;
@@ -74,6 +75,29 @@ TEST_F(TextCommandTest, FindSearchesBelowTheCaretOnlyAndStopsAtTheLastMatch) {
   HWND open = findDialog;
   Command(document, ID_EDIT_REPLACE);
   EXPECT_EQ(findDialog, open);
+}
+
+// Each dialog opens at its own stored corner, pulled back onto the screen when that corner lies
+// beyond it (with room left to grab its caption), and keeps its place when closed.
+TEST_F(TextCommandTest, FindDialogsOpenAtTheirStoredPlacesInsideTheScreen) {
+  HWND document = OpenNew("place.txt", "text");
+  support::ReadScreenRect();
+  const RECT screen = support::ScreenRect;
+  editorState.findPlacement.left = 40;
+  editorState.findPlacement.top = 50;
+  editorState.replacePlacement.left = screen.right + 500;
+  editorState.replacePlacement.top = screen.bottom + 500;
+  RECT box = {};
+  Command(document, ID_EDIT_FIND);
+  GetWindowRect(findDialog, &box);
+  EXPECT_EQ(box.left, 40);
+  EXPECT_EQ(box.top, 50);
+  SendMessageA(findDialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_EQ(editorState.findPlacement.left, 40);
+  Command(document, ID_EDIT_REPLACE);
+  GetWindowRect(findDialog, &box);
+  EXPECT_GE(screen.right - box.left, 70);
+  EXPECT_GE(screen.bottom - box.top, 70);
 }
 
 struct ReplaceCase {
