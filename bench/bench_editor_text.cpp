@@ -15,6 +15,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/app/DocumentSlots.h"
@@ -36,28 +37,44 @@ double Time(Work work) {
   return Seconds(std::chrono::steady_clock::now() - start);
 }
 
-// A document stand-in: a window with the document slots holding one edit control.
-HWND MakeDocument() {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instanceHandle;
-    windowClass.cbWndExtra = kDocumentExtraBytes;
-    windowClass.lpszClassName = "QuilletBenchDocument";
-    RegisterClassA(&windowClass);
-    registered = true;
+// A document stand-in holding a text: a window with the document slots and one edit control,
+// destroyed with the object.
+class Document {
+ public:
+  explicit Document(std::string_view text) {
+    static const bool registered = [] {
+      WNDCLASSA windowClass = {};
+      windowClass.lpfnWndProc = DefWindowProcA;
+      windowClass.hInstance = instanceHandle;
+      windowClass.cbWndExtra = kDocumentExtraBytes;
+      windowClass.lpszClassName = "QuilletBenchDocument";
+      return RegisterClassA(&windowClass) != 0;
+    }();
+    (void)registered;
+    window_ = CreateWindowExA(0, "QuilletBenchDocument", "bench", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr,
+                              nullptr, instanceHandle, nullptr);
+    if (!text.empty()) ReplaceEditControl(window_, false, text);
   }
-  HWND document = CreateWindowExA(0, "QuilletBenchDocument", "bench", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr,
-                                  nullptr, instanceHandle, nullptr);
-  HWND edit = CreateEditControl(document, false, false);
-  SetDocumentEdit(document, edit);
-  return document;
+  ~Document() { DestroyWindow(window_); }
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+  HWND Window() const { return window_; }
+  HWND Edit() const { return GetDocumentEdit(window_); }
+
+ private:
+  HWND window_;
+};
+
+// The control's own work: an empty control, sized as a document's, taking `text` by stream-in.
+double StreamIntoFreshDocument(std::string_view text) {
+  Document document("");
+  HWND edit = ReplaceEditControl(document.Window(), false, "");
+  return Time([&] { SetDocumentText(edit, text); });
 }
 
-void Select(HWND edit, LONG start, LONG end) {
-  CHARRANGE range = {start, end};
-  SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
 void Report(const char* what, double ours, const char* against, double theirs, double target) {
@@ -86,39 +103,55 @@ int main(int argc, char** argv) {
   LoadLibraryA("RichEd32.dll");
   const std::string sortFile = argc > 1 ? argv[1] : "sort-lines.txt";
   const double megabytes = argc > 2 ? std::atof(argv[2]) : 10.0;  // a smaller text for a quick look
+  const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
 
-  // Replace All against stream-in of the result.
-  HWND document = MakeDocument();
-  HWND edit = GetDocumentEdit(document);
+  // Each command and the control's own work take turns, `rounds` times, each in a fresh document
+  // destroyed afterwards, so neither side pays for the other's memory; the medians are compared.
   const std::string log = LogText(static_cast<std::size_t>(megabytes * 1e6));
-  SetDocumentText(edit, log);
-  std::snprintf(editorState.findText, sizeof editorState.findText, "ERROR");
-  std::snprintf(editorState.replaceText, sizeof editorState.replaceText, "WARNING");
+  std::vector<double> replaceAll, streamResult, findNext, controlFind, oem, streamLog;
   int count = 0;
-  const double replaceAll = Time([&] { count = ReplaceAll(edit); });
-  std::string result;
-  edit = GetDocumentEdit(document);
-  GetDocumentText(edit, result);
-  const double streamResult = Time([&] { SetDocumentText(GetDocumentEdit(MakeDocument()), result); });
-  std::printf("text %zu bytes, %d replacements\n", log.size(), count);
-  Report("Replace All", replaceAll, "stream-in of the result", streamResult, 1.5);
+  bool found = true;
+  for (int round = 0; round < rounds; ++round) {
+    // Replace All against stream-in of the result.
+    std::snprintf(editorState.findText, sizeof editorState.findText, "ERROR");
+    std::snprintf(editorState.replaceText, sizeof editorState.replaceText, "WARNING");
+    std::string result;
+    {
+      Document document(log);
+      replaceAll.push_back(Time([&] { count = ReplaceAll(document.Edit()); }));
+      GetDocumentText(document.Edit(), result);
+    }
+    streamResult.push_back(StreamIntoFreshDocument(result));
 
-  // Find Next from the top to the only match at the end, against the control's own search.
-  std::snprintf(editorState.findText, sizeof editorState.findText, "NEEDLE");
-  edit = ReplaceEditControl(document, false, log + "NEEDLE\r\n");
-  Select(edit, 0, 0);
-  FINDTEXTEXA find = {{0, -1}, "NEEDLE", {}};
-  const double controlFind =
-      Time([&] { SendMessageA(edit, EM_FINDTEXTEX, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)); });
-  bool found = false;
-  const double findNext = Time([&] { found = FindNext(edit); });
-  Report(found ? "Find Next (found)" : "Find Next (NOT FOUND)", findNext, "the control's search", controlFind, 1.5);
+    // Find Next from the top to the only match at the end, against the control's own search.
+    {
+      std::snprintf(editorState.findText, sizeof editorState.findText, "NEEDLE");
+      Document document(log + "NEEDLE\r\n");
+      HWND edit = document.Edit();
+      Select(edit, 0, 0);
+      FINDTEXTEXA find = {{0, -1}, "NEEDLE", {}};
+      controlFind.push_back(
+          Time([&] { SendMessageA(edit, EM_FINDTEXTEX, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)); }));
+      bool foundNow = false;
+      findNext.push_back(Time([&] { foundNow = FindNext(edit); }));
+      found = found && foundNow;
+    }
 
-  // OEM to ANSI against stream-in of the same text.
-  ReplaceEditControl(document, false, log);
-  const double oem = Time([&] { ConvertCharacterSet(document, true); });
-  const double streamLog = Time([&] { SetDocumentText(GetDocumentEdit(MakeDocument()), log); });
-  Report("OEM to ANSI", oem, "stream-in of the text", streamLog, 1.2);
+    // OEM to ANSI against stream-in of the same text.
+    {
+      Document document(log);
+      oem.push_back(Time([&] { ConvertCharacterSet(document.Window(), true); }));
+    }
+    streamLog.push_back(StreamIntoFreshDocument(log));
+    std::printf("round %d: Replace All %.3f / %.3f s, Find Next %.3f / %.3f s, OEM to ANSI %.3f / %.3f s\n",
+                round + 1, replaceAll.back(), streamResult.back(), findNext.back(), controlFind.back(), oem.back(),
+                streamLog.back());
+  }
+  std::printf("text %zu bytes, %d replacements, medians of %d rounds:\n", log.size(), count, rounds);
+  Report("Replace All", Median(replaceAll), "stream-in of the result", Median(streamResult), 1.5);
+  Report(found ? "Find Next (found)" : "Find Next (NOT FOUND)", Median(findNext), "the control's search",
+         Median(controlFind), 1.5);
+  Report("OEM to ANSI", Median(oem), "stream-in of the text", Median(streamLog), 1.2);
 
   // Sort Selection of 100,000 lines of 50 bytes: the whole command, less the control taking the
   // result (the same text streamed into a selection of the same size).
@@ -135,7 +168,8 @@ int main(int argc, char** argv) {
     unixLines.erase(std::remove(unixLines.begin(), unixLines.end(), '\r'), unixLines.end());
     std::ofstream(sortFile, std::ios::binary) << unixLines;
   }
-  edit = ReplaceEditControl(document, false, lines);
+  Document sortDocument(lines);
+  HWND edit = sortDocument.Edit();
   Select(edit, 0, -1);
   // Our share of Sort Selection: taking the text and ordering its lines. The control's own
   // share (a selection of 100,000 lines replaced) is Wine's to pay and not measured here.
