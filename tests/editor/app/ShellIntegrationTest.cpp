@@ -33,9 +33,6 @@ using namespace support;
 
 namespace {
 
-// Wine hands every saved link to its menu builder, which would copy it into the host's menus.
-const bool noMenuBuilder = SetEnvironmentVariableA("WINEDLLOVERRIDES", "winemenubuilder.exe=d") != FALSE;
-
 // One raw registry value as the test found it, put back when the test ends.
 class SavedValue {
  public:
@@ -93,6 +90,18 @@ class SavedShellFolder {
   SavedValue shown_;
   SavedValue user_;
 };
+
+// Wine hands every saved link to its menu builder, which would copy it into the host's menus:
+// the builder is switched off while the tests run.
+SavedValue& MenuBuilderOverride() {
+  static SavedValue saved("Software\\Wine\\DllOverrides", "winemenubuilder.exe");
+  return saved;
+}
+bool SwitchOffMenuBuilder() {
+  const SavedValue& saved = MenuBuilderOverride();
+  return RegSetValueExA(saved.key(), saved.name(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1) == ERROR_SUCCESS;
+}
+const bool noMenuBuilder = SwitchOffMenuBuilder();
 
 std::string ShortcutFile(int kind) {
   char folder[256] = "";
