@@ -137,7 +137,7 @@ TemplateBlock BuildExplorerPageTemplate() {
   return BuildPageTemplate({kDialogPageStyle, 0, 0, 320, 172, "Explorer", 8, "MS Sans Serif"}, kPageControls);
 }
 
-INT_PTR CALLBACK ExplorerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK ExplorerPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
   try {
     if (message == WM_INITDIALOG) {
       SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
@@ -146,7 +146,6 @@ INT_PTR CALLBACK ExplorerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
     auto* session = reinterpret_cast<OptionsSheetSession*>(GetWindowLongPtrA(page, DWLP_USER));
     if (!session) return FALSE;
     if (message == WM_NOTIFY) return Notify(page, *session, *reinterpret_cast<const NMHDR*>(lParam));
-    (void)wParam;
     return RunSheetDriver(page, message) ? TRUE : FALSE;
   } catch (...) {
     return FALSE;

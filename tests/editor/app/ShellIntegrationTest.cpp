@@ -315,6 +315,18 @@ std::string RawValue(const std::string& key, const char* name) {
   return std::string(data, strnlen(data, size));
 }
 
+// Whether the key has a subkey spelled exactly so (opening a key ignores letter case).
+bool HasSubkeySpelled(const char* keyPath, const char* name) {
+  win32::UniqueRegistryKey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_ENUMERATE_SUB_KEYS, key.receive()) != ERROR_SUCCESS) return false;
+  char found[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = sizeof found;
+    if (RegEnumKeyExA(key.get(), i, found, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return false;
+    if (std::strcmp(found, name) == 0) return true;
+  }
+}
+
 TEST_F(ShellIntegrationTest, RegistersAppPathsHelpFileAndVersionForTheModule) {
   const char* appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
   const char* help = "Software\\Microsoft\\Windows\\Help";
@@ -331,6 +343,7 @@ TEST_F(ShellIntegrationTest, RegistersAppPathsHelpFileAndVersionForTheModule) {
     EXPECT_EQ(RawValue(std::string(appPaths) + c.key, nullptr), c.module);
     EXPECT_EQ(RawValue(std::string(appPaths) + c.key, "Path"), c.folder);
     EXPECT_EQ(RawValue(help, c.helpName), c.folder);
+    EXPECT_TRUE(HasSubkeySpelled("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths", c.key)) << c.key;
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string(appPaths) + c.key).c_str());
     win32::UniqueRegistryKey helpKey;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, help, 0, KEY_SET_VALUE, helpKey.receive()) == ERROR_SUCCESS)
