@@ -46,7 +46,9 @@ struct LinkOutcome {
   HRESULT result = S_OK;
 };
 
-LinkOutcome SaveShellLink(const std::string& target, const std::string& description, const std::string& path) {
+// The link object filled and saved to `path`, after making `folderToMake` when one is given.
+LinkOutcome SaveShellLink(const std::string& target, const std::string& description, const std::string& path,
+                          const std::string* folderToMake) {
   auto failed = [](const char* method, HRESULT result) { return LinkOutcome{method, result}; };
   win32::ComScope com;
   win32::ComRef<IShellLinkA> link;
@@ -59,6 +61,7 @@ LinkOutcome SaveShellLink(const std::string& target, const std::string& descript
   if (FAILED(result)) return failed("SetPath", result);
   result = link->SetDescription(description.c_str());
   if (FAILED(result)) return failed("SetDescription", result);
+  if (folderToMake) CreateDirectoryA(folderToMake->c_str(), nullptr);  // there already is fine
   result = file->Save(WidenAnsi(path).c_str(), TRUE);
   if (FAILED(result)) return failed("Save", result);
   return LinkOutcome{};
@@ -117,8 +120,8 @@ int CreateShellItem(HWND owner, int kind) {
   const std::optional<std::string> path = ShortcutPath(kind, &folder);
   if (!path) return 0;
   const std::string target = ProgramModulePath();
-  if (kind == kStartMenuItem) CreateDirectoryA(folder.c_str(), nullptr);  // there already is fine
-  const LinkOutcome outcome = SaveShellLink(target, GetString(kProgramNameId), *path);
+  const LinkOutcome outcome =
+      SaveShellLink(target, GetString(kProgramNameId), *path, kind == kStartMenuItem ? &folder : nullptr);
   if (!outcome.failedMethod) return 1;
   const std::string text =
       FormatText("\rFile '%s'\r\rMethod (%s) error detected\rCode %u",

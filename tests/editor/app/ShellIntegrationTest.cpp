@@ -301,6 +301,14 @@ TEST_F(ShellIntegrationTest, TrailingBackslashAndAShortcutRemovedMeanwhile) {
   EXPECT_EQ(boxes.only().title, "Setup");
   EXPECT_EQ(boxes.only().text,
             "\rFile '" + folder + "\\Quillet.lnk'\r\rCould not be deleted (error:" + std::to_string(ERROR_FILE_NOT_FOUND) + ")");
+
+  // A folder that is named but not there: the link cannot be saved, and the box says so.
+  desktop.Set(folder + "\\gone");
+  BoxRecorder saveBox;
+  EXPECT_EQ(CreateShellItem(nullptr, kDesktopItem), 0);
+  EXPECT_EQ(saveBox.only().title, "Setup");
+  EXPECT_EQ(saveBox.only().text.rfind("\rFile '" + ProgramModulePath() + "'\r\rMethod (Save) error detected\rCode ", 0), 0u)
+      << saveBox.only().text;
 }
 
 std::string RawValue(const std::string& key, const char* name) {
