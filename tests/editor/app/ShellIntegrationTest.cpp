@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +32,7 @@ using namespace support;
 
 namespace {
 
-// One raw registry value as the test found it, put back when the test ends.
+// One value of the current user's registry as the test found it, put back when it goes.
 class SavedValue {
  public:
   SavedValue(const char* keyPath, const char* name) : name_(name) {
@@ -44,14 +43,15 @@ class SavedValue {
     if (had_) RegQueryValueExA(key_.get(), name_, nullptr, &type_, data_.data(), &size);
   }
   ~SavedValue() {
-    if (had_) {
-      RegSetValueExA(key_.get(), name_, 0, type_, data_.data(), static_cast<DWORD>(data_.size()));
-    } else {
-      RegDeleteValueA(key_.get(), name_);
-    }
+    if (had_) Set(type_, data_.data(), static_cast<DWORD>(data_.size()));
+    if (!had_) Remove();
   }
-  HKEY key() const { return key_.get(); }
-  const char* name() const { return name_; }
+  // The system counts a terminator that directly follows `size` bytes of a text in.
+  bool Set(DWORD type, const void* data, DWORD size) {
+    return RegSetValueExA(key_.get(), name_, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+  }
+  void Set(const std::string& text) { Set(REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1)); }
+  void Remove() { RegDeleteValueA(key_.get(), name_); }
 
  private:
   const char* name_;
@@ -61,75 +61,43 @@ class SavedValue {
   std::vector<BYTE> data_;
 };
 
-// A "Shell Folders" value set as the test needs. Wine's shell writes it again from "User Shell
-// Folders" whenever it looks the folder up, so a folder the test sets goes into both.
-class SavedShellFolder {
- public:
-  explicit SavedShellFolder(const char* name)
-      : shown_(kShellFoldersKey, name),
-        user_("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", name) {}
+// The desktop's "Shell Folders" value. Wine's shell writes it again from "User Shell Folders"
+// whenever it looks the folder up, so a folder the test names goes into both.
+struct SavedDesktopFolder {
+  SavedValue shown{kShellFoldersKey, "Desktop"};
+  SavedValue user{"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", "Desktop"};
   void Set(const std::string& folder) {
-    for (const SavedValue* value : {&shown_, &user_}) {
-      RegSetValueExA(value->key(), value->name(), 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                     static_cast<DWORD>(folder.size() + 1));
-    }
+    shown.Set(folder);
+    user.Set(folder);
   }
-  void SetRaw(DWORD type, const void* data, DWORD size) {
-    RegSetValueExA(shown_.key(), shown_.name(), 0, type, static_cast<const BYTE*>(data), size);
-  }
-  // `bytes` of the units; the system adds a terminator that directly follows them, so callers
-  // leave a character after the counted ones.
-  void SetWide(const std::wstring& units, DWORD bytes) {
-    const std::string name = shown_.name();
-    RegSetValueExW(shown_.key(), std::wstring(name.begin(), name.end()).c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(units.c_str()), bytes);
-  }
-  void Remove() { RegDeleteValueA(shown_.key(), shown_.name()); }
-
- private:
-  SavedValue shown_;
-  SavedValue user_;
 };
 
-// Wine hands every saved link to its menu builder, which would copy it into the host's menus:
-// the builder is switched off while the tests run.
-SavedValue& MenuBuilderOverride() {
-  static SavedValue saved("Software\\Wine\\DllOverrides", "winemenubuilder.exe");
-  return saved;
-}
-bool SwitchOffMenuBuilder() {
-  const SavedValue& saved = MenuBuilderOverride();
-  return RegSetValueExA(saved.key(), saved.name(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1) == ERROR_SUCCESS;
-}
-const bool noMenuBuilder = SwitchOffMenuBuilder();
+// Wine hands every saved link to its menu builder, which would copy it into the host's menus.
+SavedValue menuBuilder("Software\\Wine\\DllOverrides", "winemenubuilder.exe");
+const bool noMenuBuilder = menuBuilder.Set(REG_SZ, "", 1);
 
 std::string ShortcutFile(int kind) {
   char folder[256] = "";
-  if (!GetShellFolder(kind, folder)) return std::string();
-  return std::string(folder) + "\\Quillet.lnk";
+  return GetShellFolder(kind, folder) ? std::string(folder) + "\\Quillet.lnk" : std::string();
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-struct LinkContents {
-  std::string target;
-  std::string description;
-};
-// The link read back through the shell's own link object; nothing when it cannot be loaded.
-std::optional<LinkContents> ReadLink(const std::string& path) {
+// "<target>|<description>" of the link read back through the shell's own link object.
+std::string ReadLink(const std::string& path) {
   win32::ComScope com;
   win32::ComRef<IShellLinkA> link;
   win32::ComRef<IPersistFile> file;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out_void())) ||
-      FAILED(link->QueryInterface(IID_IPersistFile, file.out_void())))
-    return std::nullopt;
   const std::wstring wide(path.begin(), path.end());
-  if (FAILED(file->Load(wide.c_str(), STGM_READ))) return std::nullopt;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out_void())) ||
+      FAILED(link->QueryInterface(IID_IPersistFile, file.out_void())) || FAILED(file->Load(wide.c_str(), STGM_READ)))
+    return "<not loaded>";
   char target[MAX_PATH] = "";
   char description[MAX_PATH] = "";
   link->GetPath(target, sizeof target, nullptr, SLGP_RAWPATH);
   link->GetDescription(description, sizeof description);
-  return LinkContents{target, description};
+  CharLowerA(target);
+  return std::string(target) + "|" + description;
 }
 
 // Runs the sheet on the Explorer page; `act` gets the page and presses OK or Cancel.
@@ -149,8 +117,11 @@ void PauseForScreenshot() {
   if (const char* pause = std::getenv("QUILLET_SHOT_PAUSE")) testsupport::PumpFor(std::atoi(pause));
 }
 
-bool Enabled(HWND page, int box) { return IsWindowEnabled(GetDlgItem(page, box)) != FALSE; }
-bool Checked(HWND page, int box) { return IsDlgButtonChecked(page, box) == BST_CHECKED; }
+// A box as "enabled/checked" flags: "E-", "-C", ...
+std::string BoxState(HWND page, int box) {
+  return std::string(IsWindowEnabled(GetDlgItem(page, box)) ? "E" : "-") +
+         (IsDlgButtonChecked(page, box) == BST_CHECKED ? "C" : "-");
+}
 
 class ShellIntegrationTest : public testing::Test {
  protected:
@@ -159,68 +130,55 @@ class ShellIntegrationTest : public testing::Test {
     RemoveTestSettings();
     SetSettingsRoot(TestSettingsRoot().c_str());
     LoadSettings();
-  }
-  void TearDown() override {
-    SetOptionsSheetDriver(nullptr);
-    RemoveTestSettings();
-  }
-  // A folder of the test's own under the temporary folder, emptied and removed afterwards.
-  std::string OwnFolder() {
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
     own_ = std::string(temp) + "quillet-shell-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(own_.c_str(), nullptr);
-    return own_;
   }
-  ~ShellIntegrationTest() override {
-    if (own_.empty()) return;
+  void TearDown() override {
+    SetOptionsSheetDriver(nullptr);
+    RemoveTestSettings();
     DeleteFileA((own_ + "\\Quillet.lnk").c_str());
     RemoveDirectoryA(own_.c_str());
   }
-
- private:
-  std::string own_;
+  std::string own_;  // a folder of the test's own
 };
 
 TEST_F(ShellIntegrationTest, EachShortcutIsMadeReadBackAndRemovedThroughThePage) {
-  struct Row {
-    int kind, createBox, removeBox;
-  };
-  const Row rows[] = {{kStartMenuItem, IDC_EXPLORER_CREATE_START_MENU, IDC_EXPLORER_REMOVE_START_MENU},
-                      {kDesktopItem, IDC_EXPLORER_CREATE_DESKTOP, IDC_EXPLORER_REMOVE_DESKTOP},
-                      {kStartupItem, IDC_EXPLORER_CREATE_STARTUP, IDC_EXPLORER_REMOVE_STARTUP}};
+  const int boxes[][2] = {{IDC_EXPLORER_CREATE_START_MENU, IDC_EXPLORER_REMOVE_START_MENU},
+                          {IDC_EXPLORER_CREATE_DESKTOP, IDC_EXPLORER_REMOVE_DESKTOP},
+                          {IDC_EXPLORER_CREATE_STARTUP, IDC_EXPLORER_REMOVE_STARTUP}};
   char programs[256] = "";
   ASSERT_TRUE(GetShellFolder(kStartMenuItem, programs)) << "the prefix names no Programs folder";
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.kind);
-    const std::string file = ShortcutFile(row.kind);
-    ASSERT_FALSE(file.empty());
+  editorState.shellItems.createStartMenu = 1;  // as "/setup" leaves it
+  for (int kind = kStartMenuItem; kind < kShellItemKindCount; ++kind) {
+    SCOPED_TRACE(kind);
+    const int create = boxes[kind][0], remove = boxes[kind][1];
+    const std::string file = ShortcutFile(kind);
     DeleteFileA(file.c_str());
-    if (row.kind == kStartMenuItem) RemoveDirectoryA(programs);  // made again when missing
-    ASSERT_FALSE(Exists(file));
+    if (kind == kStartMenuItem) RemoveDirectoryA(programs);  // made again when missing
+    ASSERT_FALSE(file.empty() || Exists(file));
 
     OnExplorerPage([&](HWND sheet, HWND page) {
-      EXPECT_TRUE(Enabled(page, row.createBox));
-      EXPECT_FALSE(Enabled(page, row.removeBox));
-      if (row.kind == kDesktopItem) PauseForScreenshot();
-      CheckDlgButton(page, row.createBox, BST_CHECKED);
+      EXPECT_EQ(BoxState(page, create), kind == kStartMenuItem ? "EC" : "E-");
+      EXPECT_EQ(BoxState(page, remove), "--");
+      char text[512] = "";
+      GetDlgItemTextA(page, IDC_EXPLORER_STARTUP_TEXT, text, sizeof text);
+      EXPECT_STREQ(text, "To run Quillet automatically whenever MS Windows 95/NT is started check the box below.");
+      if (kind == kDesktopItem) PauseForScreenshot();
+      CheckDlgButton(page, create, BST_CHECKED);
       PropSheet_PressButton(sheet, PSBTN_OK);
     });
-    EXPECT_EQ(ShellItemExists(row.kind), 1);
-    const std::optional<LinkContents> link = ReadLink(file);
-    ASSERT_TRUE(link.has_value());
-    EXPECT_EQ(lstrcmpiA(link->target.c_str(), ProgramModulePath().c_str()), 0) << link->target;
-    EXPECT_EQ(link->description, "Quillet");
-    EXPECT_EQ(editorState.shellItems.createStartMenu + editorState.shellItems.createDesktop +
-                  editorState.shellItems.createStartup, 0);
+    EXPECT_EQ(ShellItemExists(kind), 1);
+    EXPECT_EQ(ReadLink(file), ProgramModulePath() + "|Quillet");
+    EXPECT_EQ(editorState.shellItems.createStartMenu, 0);  // applied once, then cleared
 
     // An existing shortcut greys its create box and offers its removal.
     OnExplorerPage([&](HWND sheet, HWND page) {
-      EXPECT_FALSE(Enabled(page, row.createBox));
-      EXPECT_FALSE(Checked(page, row.createBox));
-      EXPECT_TRUE(Enabled(page, row.removeBox));
-      if (row.kind == kDesktopItem) PauseForScreenshot();
-      CheckDlgButton(page, row.removeBox, BST_CHECKED);
+      EXPECT_EQ(BoxState(page, create), "--");
+      EXPECT_EQ(BoxState(page, remove), "E-");
+      if (kind == kDesktopItem) PauseForScreenshot();
+      CheckDlgButton(page, remove, BST_CHECKED);
       PropSheet_PressButton(sheet, PSBTN_OK);
     });
     EXPECT_FALSE(Exists(file));
@@ -228,39 +186,15 @@ TEST_F(ShellIntegrationTest, EachShortcutIsMadeReadBackAndRemovedThroughThePage)
   RemoveDirectoryA(programs);
 }
 
-TEST_F(ShellIntegrationTest, PageNamesTheProgramAndTheSetupFlagTicksTheStartMenuBox) {
-  DeleteFileA(ShortcutFile(kStartMenuItem).c_str());
-  editorState.shellItems.createStartMenu = 1;
-  OnExplorerPage([](HWND sheet, HWND page) {
-    char text[512] = "";
-    GetDlgItemTextA(page, IDC_EXPLORER_STARTUP_TEXT, text, sizeof text);
-    EXPECT_STREQ(text, "To run Quillet automatically whenever MS Windows 95/NT is started check the box below.");
-    GetDlgItemTextA(page, IDC_EXPLORER_DESKTOP_TEXT, text, sizeof text);
-    EXPECT_EQ(std::string(text).find("%s"), std::string::npos);
-    EXPECT_TRUE(Checked(page, IDC_EXPLORER_CREATE_START_MENU));
-    // Leaving the page reads the boxes; coming back keeps them and the program's name.
-    const int explorer = PropSheet_HwndToIndex(sheet, page);
-    PropSheet_SetCurSel(sheet, nullptr, 0);
-    PropSheet_SetCurSel(sheet, nullptr, explorer);
-    page = PropSheet_GetCurrentPageHwnd(sheet);
-    EXPECT_TRUE(Checked(page, IDC_EXPLORER_CREATE_START_MENU));
-    GetDlgItemTextA(page, IDC_EXPLORER_STARTUP_TEXT, text, sizeof text);
-    EXPECT_STREQ(text, "To run Quillet automatically whenever MS Windows 95/NT is started check the box below.");
-    PropSheet_PressButton(sheet, PSBTN_CANCEL);
-  });
-  EXPECT_FALSE(Exists(ShortcutFile(kStartMenuItem)));
-}
-
 TEST_F(ShellIntegrationTest, AMissingOrUnusableFolderValueMeansNoFolderAndNoBox) {
-  SavedShellFolder desktop("Desktop");
-  const std::wstring unterminated = L"C:\\windowsX";  // only up to the X is stored
+  SavedDesktopFolder desktop;
   const std::string tooLong = "C:\\" + std::string(300, 'd');
   const std::vector<std::function<void()>> spoilers = {
-      [&] { desktop.Remove(); },
-      [&] { desktop.Set(""); },
-      [&] { desktop.SetWide(unterminated, static_cast<DWORD>((unterminated.size() - 1) * 2)); },
-      [&] { desktop.Set(tooLong); },
-      [&] { desktop.SetRaw(REG_BINARY, "C:\\windows", 11); },
+      [&] { desktop.shown.Remove(); },
+      [&] { desktop.shown.Set(""); },
+      [&] { desktop.shown.Set(REG_SZ, "C:\\windowsX", 10); },  // without terminator
+      [&] { desktop.shown.Set(tooLong); },
+      [&] { desktop.shown.Set(REG_BINARY, "C:\\windows", 11); },
   };
   for (std::size_t i = 0; i < spoilers.size(); ++i) {
     SCOPED_TRACE(i);
@@ -272,92 +206,79 @@ TEST_F(ShellIntegrationTest, AMissingOrUnusableFolderValueMeansNoFolderAndNoBox)
     // An unexpected box fails the test: both fail silently.
     EXPECT_EQ(CreateShellItem(nullptr, kDesktopItem), 0);
     EXPECT_EQ(RemoveShellItem(nullptr, kDesktopItem), 0);
-    // The page offers creation.
     OnExplorerPage([](HWND sheet, HWND page) {
-      EXPECT_TRUE(Enabled(page, IDC_EXPLORER_CREATE_DESKTOP));
-      EXPECT_FALSE(Enabled(page, IDC_EXPLORER_REMOVE_DESKTOP));
+      EXPECT_EQ(BoxState(page, IDC_EXPLORER_CREATE_DESKTOP) + BoxState(page, IDC_EXPLORER_REMOVE_DESKTOP), "E---");
       PropSheet_PressButton(sheet, PSBTN_CANCEL);
     });
   }
 }
 
-TEST_F(ShellIntegrationTest, TrailingBackslashAndAShortcutRemovedMeanwhile) {
-  SavedShellFolder desktop("Desktop");
-  const std::string folder = OwnFolder();
-  desktop.Set(folder + "\\");
+TEST_F(ShellIntegrationTest, TrailingBackslashAShortcutGoneMeanwhileAndALinkNotSaved) {
+  SavedDesktopFolder desktop;
+  desktop.Set(own_ + "\\");
   char found[256] = "";
   ASSERT_EQ(GetShellFolder(kDesktopItem, found), 1);
-  EXPECT_EQ(found, folder);
+  EXPECT_EQ(found, own_);
   ASSERT_EQ(CreateShellItem(nullptr, kDesktopItem), 1);
-  EXPECT_TRUE(Exists(folder + "\\Quillet.lnk"));
+  EXPECT_TRUE(Exists(own_ + "\\Quillet.lnk"));
 
   // Another program deletes it while the page offers its removal.
   BoxRecorder boxes;
   OnExplorerPage([&](HWND sheet, HWND page) {
     CheckDlgButton(page, IDC_EXPLORER_REMOVE_DESKTOP, BST_CHECKED);
-    DeleteFileA((folder + "\\Quillet.lnk").c_str());
+    DeleteFileA((own_ + "\\Quillet.lnk").c_str());
     PropSheet_PressButton(sheet, PSBTN_OK);
   });
   EXPECT_EQ(boxes.only().title, "Setup");
-  EXPECT_EQ(boxes.only().text,
-            "\rFile '" + folder + "\\Quillet.lnk'\r\rCould not be deleted (error:" + std::to_string(ERROR_FILE_NOT_FOUND) + ")");
+  EXPECT_EQ(boxes.only().text, "\rFile '" + own_ + "\\Quillet.lnk'\r\rCould not be deleted (error:" +
+                                   std::to_string(ERROR_FILE_NOT_FOUND) + ")");
 
   // A folder that is named but not there: the link cannot be saved, and the box says so.
-  desktop.Set(folder + "\\gone");
+  desktop.Set(own_ + "\\gone");
   BoxRecorder saveBox;
   EXPECT_EQ(CreateShellItem(nullptr, kDesktopItem), 0);
-  EXPECT_EQ(saveBox.only().title, "Setup");
-  EXPECT_EQ(saveBox.only().text.rfind("\rFile '" + ProgramModulePath() + "'\r\rMethod (Save) error detected\rCode ", 0), 0u)
+  EXPECT_EQ(saveBox.only().text.rfind("\rFile '" + ProgramModulePath() + "'\r\rMethod (Save) error detected\rCode ", 0),
+            0u)
       << saveBox.only().text;
 }
 
-std::string RawValue(const std::string& key, const char* name) {
-  win32::UniqueRegistryKey opened;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, opened.receive()) != ERROR_SUCCESS)
-    return "<no key>";
+std::string MachineValue(const std::string& key, const char* name) {
   char data[512] = "";
   DWORD size = sizeof data - 1;
-  DWORD type = 0;
-  if (RegQueryValueExA(opened.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, data, &size) !=
+      ERROR_SUCCESS)
     return "<missing>";
-  return std::string(data, strnlen(data, size));
+  return data;
 }
 
 // Whether the key has a subkey spelled exactly so (opening a key ignores letter case).
 bool HasSubkeySpelled(const char* keyPath, const char* name) {
   win32::UniqueRegistryKey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_ENUMERATE_SUB_KEYS, key.receive()) != ERROR_SUCCESS) return false;
+  RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_ENUMERATE_SUB_KEYS, key.receive());
   char found[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD size = sizeof found;
-    if (RegEnumKeyExA(key.get(), i, found, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return false;
+  for (DWORD i = 0, size = sizeof found; RegEnumKeyExA(key.get(), i, found, &size, nullptr, nullptr, nullptr,
+                                                       nullptr) == ERROR_SUCCESS;
+       ++i, size = sizeof found) {
     if (std::strcmp(found, name) == 0) return true;
   }
+  return false;
 }
 
 TEST_F(ShellIntegrationTest, RegistersAppPathsHelpFileAndVersionForTheModule) {
-  const char* appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+  const std::string appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
   const char* help = "Software\\Microsoft\\Windows\\Help";
-  struct Case {
-    const char* module;
-    const char* key;
-    const char* folder;
-    const char* helpName;
-  };
-  const Case cases[] = {{"c:\\tools\\quillet.exe", "QUILLET.EXE", "c:\\tools", "quillet.hlp"},
-                        {"c:\\Qt.exe", "QT.EXE", "c:\\", "Qt.hlp"}};
-  for (const Case& c : cases) {
-    RegisterProgramPaths("Quillet Test Title", "v9.1", c.module);
-    EXPECT_EQ(RawValue(std::string(appPaths) + c.key, nullptr), c.module);
-    EXPECT_EQ(RawValue(std::string(appPaths) + c.key, "Path"), c.folder);
-    EXPECT_EQ(RawValue(help, c.helpName), c.folder);
-    EXPECT_TRUE(HasSubkeySpelled("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths", c.key)) << c.key;
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, (std::string(appPaths) + c.key).c_str());
-    win32::UniqueRegistryKey helpKey;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, help, 0, KEY_SET_VALUE, helpKey.receive()) == ERROR_SUCCESS)
-      RegDeleteValueA(helpKey.get(), c.helpName);
+  const char* cases[][4] = {{"c:\\tools\\quillet.exe", "QUILLET.EXE", "c:\\tools", "quillet.hlp"},
+                            {"c:\\Qt.exe", "QT.EXE", "c:\\", "Qt.hlp"}};
+  for (const auto& [module, key, folder, helpName] : cases) {
+    RegisterProgramPaths("Quillet Test Title", "v9.1", module);
+    EXPECT_TRUE(HasSubkeySpelled(appPaths.c_str(), key)) << key;
+    EXPECT_EQ(MachineValue(appPaths + "\\" + key, nullptr), module);
+    EXPECT_EQ(MachineValue(appPaths + "\\" + key, "Path"), folder);
+    EXPECT_EQ(MachineValue(help, helpName), folder);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, (appPaths + "\\" + key).c_str());
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, help, helpName);
   }
-  EXPECT_EQ(RawValue("Software\\Orvane\\Quillet Test Title\\Version", nullptr), "v9.1");
+  EXPECT_EQ(MachineValue("Software\\Orvane\\Quillet Test Title\\Version", nullptr), "v9.1");
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Orvane\\Quillet Test Title");
 
   // Saving the options records the running program.
@@ -368,8 +289,8 @@ TEST_F(ShellIntegrationTest, RegistersAppPathsHelpFileAndVersionForTheModule) {
   EXPECT_EQ(ReadTestString("Application", "Version"), kProgramVersion);
   const std::string module = ProgramModulePath();
   std::string key = module.substr(module.rfind('\\') + 1);
-  CharUpperBuffA(key.data(), static_cast<DWORD>(key.size()));
-  EXPECT_EQ(RawValue(std::string(appPaths) + key, nullptr), module);
+  CharUpperA(key.data());
+  EXPECT_EQ(MachineValue(appPaths + "\\" + key, nullptr), module);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "editor/support/core/ShellPaths.h"
 
@@ -11,61 +12,40 @@ using namespace support;
 
 namespace {
 
-TEST(ShellPaths, ShortcutFolderFromTheShellFoldersValue) {
+TEST(ShellPaths, ShortcutFolderAndFileFromTheShellFoldersValue) {
   const std::string longValue(250, 'x');
-  struct Case {
-    int kind;
-    std::string value;
-    std::optional<std::string> folder;
-  };
-  const Case cases[] = {
-      {kDesktopItem, "C:\\users\\ann\\Desktop", "C:\\users\\ann\\Desktop"},
+  const std::optional<std::string> none;
+  const std::tuple<int, std::string, std::optional<std::string>> cases[] = {
       {kDesktopItem, "C:\\users\\ann\\Desktop\\", "C:\\users\\ann\\Desktop"},
       {kStartupItem, "C:\\Startup\\\\", "C:\\Startup"},
-      {kStartMenuItem, "C:\\Start Menu\\Programs\\", "C:\\Start Menu\\Programs\\Orvane"},
+      {kStartMenuItem, "C:\\Start Menu\\Programs", "C:\\Start Menu\\Programs\\Orvane"},
       {kDesktopItem, "C:\\", "C:"},
       // Nothing left, or no such kind: the folder cannot be found.
-      {kDesktopItem, "", std::nullopt},
-      {kStartupItem, "\\\\", std::nullopt},
-      {kShellItemKindCount, "C:\\x", std::nullopt},
-      {-1, "C:\\x", std::nullopt},
+      {kDesktopItem, "", none}, {kStartupItem, "\\\\", none}, {kShellItemKindCount, "C:\\x", none}, {-1, "C:\\x", none},
       // A value that fits alone but not with the maker's folder is missing, never cut.
-      {kDesktopItem, longValue, longValue},
-      {kStartMenuItem, longValue, std::nullopt},
+      {kDesktopItem, longValue, longValue}, {kStartMenuItem, longValue, none},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ShortcutFolderFromValue(c.kind, c.value, 256), c.folder) << c.kind << " " << c.value;
+  for (const auto& [kind, value, folder] : cases) {
+    EXPECT_EQ(ShortcutFolderFromValue(kind, value, 256), folder) << kind << " " << value;
   }
-  EXPECT_EQ(ShortcutFolderFromValue(kStartMenuItem, std::string(248, 'x'), 256), std::string(248, 'x') + "\\Orvane");
-}
-
-TEST(ShellPaths, ShortcutFileHasOneBackslashAndMustFit) {
-  EXPECT_EQ(ShortcutFilePath("C:\\Desktop", "Quillet", 260), "C:\\Desktop\\Quillet.lnk");
-  const std::string folder(260 - 13, 'x');  // + "\Quillet.lnk" is 259 characters
-  EXPECT_EQ(ShortcutFilePath(folder, "Quillet", 260)->size(), 259u);
-  EXPECT_EQ(ShortcutFilePath(folder + "x", "Quillet", 260), std::nullopt);
-  EXPECT_EQ(ShortcutFilePath("", "Quillet", 260), std::nullopt);
+  EXPECT_EQ(ShortcutFilePath("C:", "Quillet", 260), "C:\\Quillet.lnk");
+  const std::string justFits(260 - 13, 'x');  // + "\Quillet.lnk" is 259 characters
+  EXPECT_EQ(ShortcutFilePath(justFits, "Quillet", 260)->size(), 259u);
+  EXPECT_EQ(ShortcutFilePath(justFits + "x", "Quillet", 260), none);
 }
 
 TEST(ShellPaths, RegistrationNamesFromTheModulePath) {
-  struct Case {
-    const char* module;
-    const char* fileName;
-    const char* folder;
-    const char* helpName;
-  };
-  const Case cases[] = {
+  const char* cases[][4] = {
       {"c:\\tools\\quillet.exe", "quillet.exe", "c:\\tools", "quillet.hlp"},
       {"c:\\quillet.exe", "quillet.exe", "c:\\", "quillet.hlp"},
       {"\\\\server\\share\\q.exe", "q.exe", "\\\\server\\share", "q.hlp"},
       {"c:\\my.dir\\quillet", "quillet", "c:\\my.dir", "quillet.hlp"},
       {"quillet.exe", "quillet.exe", "", "quillet.hlp"},
   };
-  for (const Case& c : cases) {
-    const ProgramRegistration names = ProgramRegistrationFor(c.module);
-    EXPECT_EQ(names.appPathsKey, c.fileName) << c.module;
-    EXPECT_EQ(names.folder, c.folder) << c.module;
-    EXPECT_EQ(names.helpValueName, c.helpName) << c.module;
+  for (const auto& [module, fileName, folder, helpName] : cases) {
+    const ProgramRegistration names = ProgramRegistrationFor(module);
+    EXPECT_EQ(names.appPathsKey + "|" + names.folder + "|" + names.helpValueName,
+              std::string(fileName) + "|" + folder + "|" + helpName);
   }
 }
 
