@@ -67,6 +67,8 @@ LinkOutcome SaveShellLink(const std::string& target, const std::string& descript
   return LinkOutcome{};
 }
 
+// Creates the key when missing. Without `terminated` the terminator is not counted (the system
+// still counts one that directly follows the text, as NT always did).
 void SetText(HKEY root, const std::string& keyPath, const char* name, const std::string& text, bool terminated) {
   win32::UniqueRegistryKey key;
   char emptyClass[] = "";
