@@ -8,6 +8,7 @@
 #include "editor/app/FiltersPage.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/ShellIntegration.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TextCommands.h"
@@ -143,14 +144,14 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kMacrosPage,    "Macros",     1000, nullptr},
   {kSysEditPage,   "SysEdit",    120,  nullptr},
   {kTimeStampPage, "Time Stamp", 105,  BuildTimeStampPage},
-  {kExplorerPage,  "Explorer",   0,    nullptr},
+  {kExplorerPage,  "Explorer",   200,  BuildExplorerPage},
   {kVersionPage,   "Version",    0,    BuildVersionPage},
 };
 // clang-format on
 
 // What OK does besides copying back: the Explorer choices are applied once and cleared.
-void ApplyExplorerChoices(EditorState& state) {
-  state.shellItems = ShellItemChoices();
+void ApplyExplorerChoices(HWND owner, EditorState& state) {
+  ApplyExplorerItems(owner, state.shellItems);
   PointPlacementReferences(state);
 }
 
@@ -231,7 +232,7 @@ bool RunOptionsSheet(HWND owner, int startPage) {
     RemoveTrayIcon();
     if (editorState.TaskTray) AddTrayIcon();
   }
-  ApplyExplorerChoices(editorState);
+  ApplyExplorerChoices(owner, editorState);
   SaveSettings();
   return ltGrayChanged;
 }

@@ -7,6 +7,7 @@
 
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/ShellIntegration.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/core/SettingsRules.h"
 #include "editor/support/EditorSupport.h"
@@ -255,6 +256,7 @@ void LoadSettings() {
 }
 
 void SaveSettings() {
+  RecordProgramInfo(kProgramTitle, kProgramVersion);
   WriteSettingString(kOptions, "FileSpec", editorState.currentFileName);
   WriteFlags(kWriteFlagsBeforeTabs);
   WriteSettingInt(kOptions, "Tabs", static_cast<std::uint32_t>(editorState.Tabs));

@@ -278,6 +278,7 @@ TEST_F(FrameTest, OptionsTurnTheTrayIconOnAndRecolourDocuments) {
 
   trayCalls.clear();
   SetOptionsSheetDriver([](HWND sheet) {
+    PropSheet_SetCurSel(sheet, nullptr, kEditorPage);  // the entry point opens the Explorer page
     CheckDlgButton(PropSheet_GetCurrentPageHwnd(sheet), IDC_EDITOR_TASK_TRAY, BST_UNCHECKED);
     PropSheet_PressButton(sheet, PSBTN_OK);
   });

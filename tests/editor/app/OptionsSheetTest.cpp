@@ -94,7 +94,7 @@ TEST_F(OptionsSheetTest, OkCopiesBackSavesAndReportsTheBackgroundChange) {
 
 TEST_F(OptionsSheetTest, OpensAgainAfterOkAndCancelAtTheEditorPageForUnknownPages) {
   int round = 0;
-  for (int page : {12, -1, static_cast<int>(kExplorerPage)}) {
+  for (int page : {12, -1, static_cast<int>(kOptionsPageCount)}) {
     bool onEditorPage = false;
     const bool tipsBefore = editorState.Tips != 0;
     SetOptionsSheetDriver([&](HWND sheet) {
@@ -122,8 +122,11 @@ TEST_F(OptionsSheetTest, SetupArgumentSetsTheFlagAndOpensTheSheetFirst) {
   EXPECT_EQ(driven, 1);
   EXPECT_EQ(SetupFlag(editorState), 1);
 
-  // OK applies the Explorer choices once and clears them.
-  SetOptionsSheetDriver([](HWND sheet) { PropSheet_PressButton(sheet, PSBTN_OK); });
+  // OK applies the Explorer choices once and clears them (the box unticked: no real shortcut).
+  SetOptionsSheetDriver([](HWND sheet) {
+    CheckDlgButton(PropSheet_GetCurrentPageHwnd(sheet), IDC_EXPLORER_CREATE_START_MENU, BST_UNCHECKED);
+    PropSheet_PressButton(sheet, PSBTN_OK);
+  });
   RunOptionsSheet(nullptr, kExplorerPage);
   EXPECT_EQ(SetupFlag(editorState), 0);
 }
