@@ -23,8 +23,10 @@ void FillMacrosPage(HWND page, const EditorState& copy) {
   SendItem(page, IDC_MACROS_NAME, EM_LIMITTEXT, kEntryNameLength - 1);
   SendItem(page, IDC_MACROS_TEXT, EM_LIMITTEXT, kMacroTextLength - 1);
   SendItem(page, IDC_MACROS_LIST, CB_RESETCONTENT);
-  for (const MacroEntry& entry : copy.macros)
-    SendItem(page, IDC_MACROS_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name[0] ? entry.name : "Undefined"));
+  for (const MacroEntry& entry : copy.macros) {
+    const char* shown = entry.name[0] ? entry.name : "Undefined";
+    SendItem(page, IDC_MACROS_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown));
+  }
   SendItem(page, IDC_MACROS_LIST, CB_SETCURSEL, currentMacro);
   const MacroEntry& macro = copy.macros[currentMacro];
   SetDlgItemTextA(page, IDC_MACROS_NAME, macro.name);

@@ -49,8 +49,10 @@ void FillToolsPage(HWND page, const EditorState& copy) {
   for (int control : {IDC_TOOLS_PROGRAM, IDC_TOOLS_COMMAND, IDC_TOOLS_FOLDER})
     SendItem(page, control, EM_LIMITTEXT, kPathLength - 1);
   SendItem(page, IDC_TOOLS_LIST, CB_RESETCONTENT);
-  for (const ToolEntry& entry : copy.tools)
-    SendItem(page, IDC_TOOLS_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name[0] ? entry.name : "Undefined"));
+  for (const ToolEntry& entry : copy.tools) {
+    const char* shown = entry.name[0] ? entry.name : "Undefined";
+    SendItem(page, IDC_TOOLS_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown));
+  }
   SendItem(page, IDC_TOOLS_LIST, CB_SETCURSEL, currentTool);
   const ToolEntry& tool = copy.tools[currentTool];
   ShowProgramIcon(page, tool.program);

@@ -50,17 +50,18 @@ class ToolsMacrosTest : public DocumentTest {
     ShowWindow(frameWindow, SW_RESTORE);
     DocumentTest::TearDown();
   }
-  // Tool 1 set up to start the stand-in with `command`.
-  ToolEntry& SetTool(const char* command, bool launch, bool save = false, bool hide = false) {
+  enum ToolFlags { kNone = 0, kLaunch = 1, kSave = 2, kHide = 4 };
+  // Tool 1 set up to start the stand-in with `command` and the options in `flags`.
+  ToolEntry& SetTool(const char* command, int flags) {
     ToolEntry& tool = editorState.tools[0];
     tool = ToolEntry();
     tool.active = 1;
     std::strcpy(tool.name, "Echo");
     std::strcpy(tool.program, echoProgram_.c_str());
     std::strcpy(tool.command, command);
-    tool.launch = launch;
-    tool.save = save;
-    tool.hide = hide;
+    tool.launch = (flags & kLaunch) != 0;
+    tool.save = (flags & kSave) != 0;
+    tool.hide = (flags & kHide) != 0;
     return tool;
   }
   // Waits for the stand-in's whole file (ten seconds at most), reads and removes it.
@@ -99,7 +100,7 @@ class ToolsMacrosTest : public DocumentTest {
 TEST_F(ToolsMacrosTest, ToolGetsCommandTextAndTheDocumentPathInItsFolder) {
   HWND spaced = OpenNew("my notes.txt", "text");
   std::string folder = folder_.substr(0, folder_.size() - 1);
-  std::strcpy(SetTool("-x", true).folder, folder.c_str());
+  std::strcpy(SetTool("-x", kLaunch).folder, folder.c_str());
   EXPECT_EQ(MenuText(ID_TOOL_1), "&1  Echo...");
   Command(spaced, ID_TOOL_1);
   Echo echo = TakeEcho();
@@ -114,7 +115,7 @@ TEST_F(ToolsMacrosTest, ToolGetsCommandTextAndTheDocumentPathInItsFolder) {
   EXPECT_EQ(echo.tail, " -x " + Path("plain.txt"));
 
   // Launch off: the command text and one blank, nothing of the document.
-  SetTool("-y", false);
+  SetTool("-y", kNone);
   Command(plain, ID_TOOL_1);
   echo = TakeEcho();
   EXPECT_EQ(echo.tail, " -y ");
@@ -123,7 +124,7 @@ TEST_F(ToolsMacrosTest, ToolGetsCommandTextAndTheDocumentPathInItsFolder) {
 
 TEST_F(ToolsMacrosTest, ToolThatCannotRunStartsNothingAndIsGreyed) {
   HWND document = OpenNew("a.txt", "text");
-  ToolEntry& tool = SetTool("", false);
+  ToolEntry& tool = SetTool("", kNone);
   tool.active = 0;
   EXPECT_EQ(MenuText(ID_TOOL_1), "&1  Echo...");  // an inactive tool keeps its name, greyed
   EXPECT_TRUE(MenuState(ID_TOOL_1) & MF_GRAYED);
@@ -138,7 +139,7 @@ TEST_F(ToolsMacrosTest, ToolThatCannotRunStartsNothingAndIsGreyed) {
 TEST_F(ToolsMacrosTest, SaveFirstAsksForANameAndCancelStartsNothing) {
   HWND untitled = OpenDocumentWindow(frameWindow, nullptr, false);
   Type(untitled, "draft");
-  SetTool("", true, true);
+  SetTool("", kLaunch | kSave);
   support::SetFileDialogAnswerer([](OPENFILENAMEA&, bool) { return false; });
   Command(untitled, ID_TOOL_1);
   EXPECT_TRUE(NothingStarted());
@@ -153,7 +154,7 @@ TEST_F(ToolsMacrosTest, SaveFirstAsksForANameAndCancelStartsNothing) {
 }
 
 TEST_F(ToolsMacrosTest, HideMinimisesTheFrameAfterTheStart) {
-  SetTool("", false, false, true);
+  SetTool("", kHide);
   SendMessageA(frameWindow, WM_COMMAND, ID_TOOL_1, 0);
   EXPECT_FALSE(TakeEcho().folder.empty());
   EXPECT_TRUE(IsIconic(frameWindow));
@@ -202,13 +203,14 @@ std::string ListEntry(HWND page, int control, int index) {
 }
 void Choose(HWND page, int control, int index) {
   SendDlgItemMessageA(page, control, CB_SETCURSEL, index, 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(control, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(page, control)));
+  const LPARAM list = reinterpret_cast<LPARAM>(GetDlgItem(page, control));
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(control, CBN_SELCHANGE), list);
 }
 void Press(HWND page, int button) { SendDlgItemMessageA(page, button, BM_CLICK, 0, 0); }
 LRESULT Current(HWND page, int control) { return SendDlgItemMessageA(page, control, CB_GETCURSEL, 0, 0); }
 
 TEST_F(ToolsMacrosTest, ToolsPageRefusesAnActiveToolWithoutNameOrProgramAndEditsTheRest) {
-  SetTool("-x", true);
+  SetTool("-x", kLaunch);
   editorState.tools[4].active = 0;
   std::strcpy(editorState.tools[4].name, "Fifth");
   HICON defaultIcon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_TOOL));
