@@ -12,6 +12,7 @@
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TextCommands.h"
+#include "editor/app/Tools.h"
 #include "editor/app/TrayIcon.h"
 #include "editor/app/VersionPage.h"
 #include "editor/support/EditorSupport.h"
@@ -140,8 +141,8 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kEditorPage,    "Editor",     100,  BuildEditorPage},
   {kFiltersPage,   "Filters",    500,  BuildFiltersPage},
   {kPrintingPage,  "Printing",   0,    nullptr},
-  {kToolsPage,     "Tools",      300,  nullptr},
-  {kMacrosPage,    "Macros",     1000, nullptr},
+  {kToolsPage,     "Tools",      300,  BuildToolsPage},
+  {kMacrosPage,    "Macros",     1000, BuildMacrosPage},
   {kSysEditPage,   "SysEdit",    120,  nullptr},
   {kTimeStampPage, "Time Stamp", 105,  BuildTimeStampPage},
   {kExplorerPage,  "Explorer",   200,  BuildExplorerPage},

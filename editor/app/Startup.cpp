@@ -13,6 +13,7 @@
 #include "editor/app/StatusBar.h"
 #include "editor/app/TextCommands.h"
 #include "editor/app/ToolWindows.h"
+#include "editor/app/Tools.h"
 #include "editor/app/core/SettingsRules.h"
 #include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
@@ -164,6 +165,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   InstallDocumentServices();
   InstallToolWindowServices();
   InstallTextServices();
+  InstallToolAndMacroServices();
   ProcessCommandLine(commandLine);
   if (!CreateFrameWindow(show)) {
     CloseSplashWindow();
