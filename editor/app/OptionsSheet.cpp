@@ -8,6 +8,7 @@
 #include "editor/app/FiltersPage.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/PageSetup.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TextCommands.h"
@@ -138,7 +139,7 @@ bool BuildEditorPage(OptionsSheetSession& session, PROPSHEETPAGEA& page) {
 const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kEditorPage,    "Editor",     100,  BuildEditorPage},
   {kFiltersPage,   "Filters",    500,  BuildFiltersPage},
-  {kPrintingPage,  "Printing",   0,    nullptr},
+  {kPrintingPage,  "Printing",   900,  BuildPrintingPage},
   {kToolsPage,     "Tools",      300,  nullptr},
   {kMacrosPage,    "Macros",     1000, nullptr},
   {kSysEditPage,   "SysEdit",    120,  nullptr},
