@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "editor/app/DocumentSlots.h"
@@ -66,8 +67,8 @@ struct PrintRun {
   const PageSetup* pageSetup;
   const std::string* documentName;
   std::string longDate, shortDate, time;
-  int lineCount = 0;
-  std::vector<char> lineBuffer;  // grows to the longest line met
+  std::string_view text;               // the copy taken when printing started, CR+LF line ends
+  std::vector<std::size_t> lineStarts;  // where each display line starts in `text`
 };
 
 void DrawBand(const PrintRun& run, const char* text, const PrintBand& band, bool centred, bool bodyLine) {
@@ -87,16 +88,32 @@ void DrawMacroLine(const PrintRun& run, const char* text, const PrintBand& band,
   DrawBand(run, ExpandPageMacros(text, values).c_str(), band, centred, false);
 }
 
-// The text of display line `line` as the control lays it out, of any length.
-std::string DisplayLine(PrintRun& run, int line) {
-  const LRESULT start = SendMessageA(run.edit, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
-  if (start < 0) return {};
-  const LRESULT length = SendMessageA(run.edit, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-  if (length <= 0) return {};
-  run.lineBuffer.resize(std::max<std::size_t>(run.lineBuffer.size(), static_cast<std::size_t>(length) + 1));
-  TEXTRANGEA range = {{static_cast<LONG>(start), static_cast<LONG>(start + length)}, run.lineBuffer.data()};
-  const LRESULT copied = SendMessageA(run.edit, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-  return std::string(run.lineBuffer.data(), static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
+// Where each display line of the control starts in the text copy. Unwrapped lines are the
+// copy's own lines (asking the control line by line takes it time in proportion to the text);
+// wrapped rows come from the control, whose offsets count a line end as two characters, as the
+// copy does.
+void FindDisplayLines(PrintRun& run) {
+  const std::size_t count = static_cast<std::size_t>(std::max<LRESULT>(1, SendMessageA(run.edit, EM_GETLINECOUNT, 0, 0)));
+  run.lineStarts.assign(1, 0);
+  for (std::size_t at = run.text.find("\r\n"); at != std::string_view::npos && run.lineStarts.size() <= count;
+       at = run.text.find("\r\n", at + 2))
+    run.lineStarts.push_back(at + 2);
+  if (run.lineStarts.size() == count) return;
+  run.lineStarts.clear();
+  for (std::size_t line = 0; line < count; ++line) {
+    const LRESULT start = SendMessageA(run.edit, EM_LINEINDEX, line, 0);
+    const std::size_t previous = run.lineStarts.empty() ? 0 : run.lineStarts.back();
+    run.lineStarts.push_back(start < 0 ? run.text.size()
+                                       : std::clamp<std::size_t>(static_cast<std::size_t>(start), previous, run.text.size()));
+  }
+}
+
+// Display line `line` with its line end, of any length.
+std::string_view DisplayLine(const PrintRun& run, int line) {
+  const std::size_t index = static_cast<std::size_t>(line);
+  const std::size_t start = run.lineStarts[index];
+  const std::size_t end = index + 1 < run.lineStarts.size() ? run.lineStarts[index + 1] : run.text.size();
+  return run.text.substr(start, end - start);
 }
 
 bool PrintPage(PrintRun& run, int page) {
@@ -110,7 +127,7 @@ bool PrintPage(PrintRun& run, int page) {
   if (run.pageSetup->showHeader)
     DrawMacroLine(run, run.pageSetup->header, layout.HeaderBand(), run.pageSetup->centerHeader != 0, page);
   ShowStatus(MSG_PRINTING_PAGE, page);
-  const PageLines lines = LinesOfPage(page, layout.linesPerPage, run.lineCount);
+  const PageLines lines = LinesOfPage(page, layout.linesPerPage, static_cast<int>(run.lineStarts.size()));
   for (int line = lines.first; line < lines.end; ++line) {
     const std::string printed = PrintedBodyLine(DisplayLine(run, line));
     DrawBand(run, printed.c_str(), layout.BodyLine(line - lines.first), false, true);
@@ -126,11 +143,10 @@ bool PrintPage(PrintRun& run, int page) {
 
 bool PrintAllPages(PrintRun& run) {
   HDC printer = run.setup->printer;
-  run.lineCount = static_cast<int>(SendMessageA(run.edit, EM_GETLINECOUNT, 0, 0));
   SetBkMode(printer, OPAQUE);
   SetBkColor(printer, RGB(255, 255, 255));
   SetTextColor(printer, RGB(0, 0, 0));
-  const int pages = PageCount(run.lineCount, run.setup->layout.linesPerPage);
+  const int pages = PageCount(static_cast<int>(run.lineStarts.size()), run.setup->layout.linesPerPage);
   for (int page = 1; page <= pages; ++page) {
     if (!PrintPage(run, page)) return false;
   }
@@ -165,7 +181,7 @@ bool RunPrintJob(PrintRun& run, int copies) {
   return true;
 }
 
-bool PrintText(HWND document, HWND edit, const std::string& name) {
+bool PrintText(HWND document, HWND edit, const std::string& name, std::string_view text) {
   win32::UniqueDc printer = ChoosePrinter(document);
   if (!printer) return false;
   const int copies = std::max<int>(1, PrintDialogRecord().nCopies);
@@ -178,7 +194,8 @@ bool PrintText(HWND document, HWND edit, const std::string& name) {
   FormatDateText(nullptr, true, longDate);
   FormatDateText(nullptr, false, shortDate);
   FormatTimeText(nullptr, time);
-  PrintRun run{edit, &setup, &editorState.pageSetup, &name, longDate, shortDate, time, 0, {}};
+  PrintRun run{edit, &setup, &editorState.pageSetup, &name, longDate, shortDate, time, text, {}};
+  FindDisplayLines(run);
   return RunPrintJob(run, copies);
 }
 
@@ -194,7 +211,7 @@ bool PrintDocument(HWND document) {
     // The document as it stands when printing starts; freed with the job, whatever its end.
     std::string copy;
     if (!GetDocumentText(edit, copy)) return false;
-    printed = PrintText(document, edit, name);
+    printed = PrintText(document, edit, name, copy);
   }
   ShowStatus(printed ? MSG_PRINTED : MSG_PRINTING_CANCELED, name);
   return printed;

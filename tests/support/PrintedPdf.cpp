@@ -32,6 +32,7 @@ std::string WineHome() {
   return std::strlen(home) > 6 ? std::string(home + 6) : std::string();
 }
 
+// Starts a shell script that writes `doneFile` when it has finished.
 bool RunShell(const std::string& script, const std::string& doneFile) {
   std::string command = "/bin/sh -c \"" + script + "; echo > '" + doneFile + "'\"";
   STARTUPINFOA startup{};
@@ -135,7 +136,8 @@ bool PdfPrinter::ReadJob(std::vector<PdfPage>& pages, int timeoutMs) {
     const std::size_t last = std::exchange(size, ReadAll(lastPdf_).size());
     return Sleep(500), size > 0 && size == last;
   }, 60000);
-  const std::string out = "readback-" + std::to_string(GetCurrentProcessId());
+  static int reads = 0;
+  const std::string out = "readback-" + std::to_string(GetTickCount()) + "-" + std::to_string(++reads);
   const std::string u = unixFolder_ + "/";
   if (!RunShell("pdftotext -bbox '" + u + pdf + "' '" + u + out + ".html'", u + out + ".done") ||
       !WaitUntil([&] { return GetFileAttributesA((folder_ + out + ".done").c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000))
