@@ -29,7 +29,12 @@ namespace {
 // The dialog's device-mode and device-names blocks live here between runs of the dialog.
 PRINTDLGA printDialog = {};
 
-const PrintJobCalls kSystemJobCalls = {StartDocA, StartPage, EndPage, EndDoc, AbortDoc};
+// clang-format off
+const PrintJobCalls kSystemJobCalls = {
+  [](HDC dc, const DOCINFOA* job) { return StartDocA(dc, job); }, [](HDC dc) { return StartPage(dc); },
+  [](HDC dc) { return EndPage(dc); }, [](HDC dc) { return EndDoc(dc); }, [](HDC dc) { return AbortDoc(dc); },
+};
+// clang-format on
 const PrintJobCalls* jobCalls = &kSystemJobCalls;
 
 constexpr const char* kNoRoomText =

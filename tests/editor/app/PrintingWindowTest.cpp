@@ -231,10 +231,12 @@ TEST_F(PrintingTest, JobsThatEndEarlyPrintNothingAndSaySo) {
   static int startPages, endDocs, aborts;
   startPages = endDocs = aborts = 0;
   static const PrintJobCalls failSecondPage = {
-      StartDocA, [](HDC dc) { return ++startPages == 2 ? (SetLastError(1234), 0) : StartPage(dc); }, EndPage,
-      [](HDC dc) { return ++endDocs, EndDoc(dc); }, [](HDC dc) { return ++aborts, AbortDoc(dc); }};
-  static const PrintJobCalls failStart = {[](HDC, const DOCINFOA*) { return SetLastError(5), 0; }, StartPage, EndPage,
-                                          EndDoc, AbortDoc};
+      [](HDC dc, const DOCINFOA* job) { return StartDocA(dc, job); },
+      [](HDC dc) { return ++startPages == 2 ? (SetLastError(1234), 0) : StartPage(dc); },
+      [](HDC dc) { return EndPage(dc); }, [](HDC dc) { return ++endDocs, EndDoc(dc); },
+      [](HDC dc) { return ++aborts, AbortDoc(dc); }};
+  static const PrintJobCalls failStart = {[](HDC, const DOCINFOA*) { return SetLastError(5), 0; }, nullptr, nullptr,
+                                          nullptr, [](HDC dc) { return AbortDoc(dc); }};
   struct Failure {
     const PrintJobCalls* calls;
     std::string text;
