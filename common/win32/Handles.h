@@ -62,6 +62,7 @@ using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+using UniqueDc = UniqueHandle<HDC, MemoryDcTraits>;  // made by CreateDC or a print dialog
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueEnhMetaFile = UniqueHandle<HENHMETAFILE, EnhMetaFileTraits>;
 using UniqueMetaFile = UniqueHandle<HMETAFILE, MetaFileTraits>;

@@ -221,6 +221,8 @@ void TrackDocumentMenu(POINT screen) {
 
 void SetFontChooser(FontChooser chooser) { fontChooser = std::move(chooser); }
 
+bool RunFontChooser(CHOOSEFONTA& choice) { return fontChooser ? fontChooser(choice) : RunSystemFontChooser(choice); }
+
 void ChooseDisplayFont() {
   ShowStatus(ID_VIEW_DISPLAY_FONT);
   LOGFONTA chosen = DisplayFontRecord();
@@ -229,7 +231,7 @@ void ChooseDisplayFont() {
   choice.hwndOwner = frameWindow;
   choice.lpLogFont = &chosen;
   choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-  if (!(fontChooser ? fontChooser(choice) : RunSystemFontChooser(choice))) return;
+  if (!RunFontChooser(choice)) return;
   win32::UniqueFont font(CreateFontIndirectA(&chosen));
   if (!font) {
     ErrorBox(MSG_FONT_FAILED, chosen.lfFaceName, static_cast<int>(chosen.lfHeight), static_cast<int>(GetLastError()));

@@ -87,6 +87,8 @@ void ChooseDisplayFont();
 // The one way the editor runs the system font chooser; tests answer it with SetFontChooser.
 using FontChooser = std::function<bool(CHOOSEFONTA& choice)>;
 void SetFontChooser(FontChooser chooser);
+// Runs the chooser set, or the system's; true on OK.
+bool RunFontChooser(CHOOSEFONTA& choice);
 
 // Files (Save, Save As, Insert File, Discard, Refresh, Save All, Open).
 bool ReadDocumentFile(HWND document, const char* fileName, bool readOnly);

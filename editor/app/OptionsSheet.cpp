@@ -8,6 +8,7 @@
 #include "editor/app/FiltersPage.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/PageSetup.h"
 #include "editor/app/ShellIntegration.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
@@ -140,7 +141,7 @@ bool BuildEditorPage(OptionsSheetSession& session, PROPSHEETPAGEA& page) {
 const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kEditorPage,    "Editor",     100,  BuildEditorPage},
   {kFiltersPage,   "Filters",    500,  BuildFiltersPage},
-  {kPrintingPage,  "Printing",   0,    nullptr},
+  {kPrintingPage,  "Printing",   900,  BuildPrintingPage},
   {kToolsPage,     "Tools",      300,  BuildToolsPage},
   {kMacrosPage,    "Macros",     1000, BuildMacrosPage},
   {kSysEditPage,   "SysEdit",    120,  nullptr},

@@ -7,6 +7,7 @@
 
 #include "editor/app/EditorState.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/PageSetup.h"
 #include "editor/app/ShellIntegration.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/core/SettingsRules.h"
@@ -28,7 +29,6 @@ constexpr const char* kOptions = "Options";
 constexpr const char* kSearch = "Options\\Search";
 constexpr const char* kSort = "Options\\Sort";
 constexpr const char* kTimeStamp = "Options\\TimeStamp";
-constexpr const char* kPageSetup = "Options\\PageSetup";
 
 // A flag option: its value name and its field.
 struct FlagOption {
@@ -103,34 +103,6 @@ void ReadCutText(const char* section, const char* name, char* field, std::size_t
   ReadSettingString(section, name, "", buffer.data(), buffer.size());
   std::strncpy(field, buffer.data(), capacity - 1);
   field[capacity - 1] = '\0';
-}
-
-void ReadPageSetup(PageSetup& setup) {
-  setup.topMargin = static_cast<std::int32_t>(ReadSettingInt(kPageSetup, "TopMargin", 500));
-  setup.bottomMargin = static_cast<std::int32_t>(ReadSettingInt(kPageSetup, "BottomMargin", 500));
-  setup.leftMargin = static_cast<std::int32_t>(ReadSettingInt(kPageSetup, "LeftMargin", 500));
-  setup.rightMargin = static_cast<std::int32_t>(ReadSettingInt(kPageSetup, "RightMargin", 500));
-  setup.showHeader = ReadSettingBool(kPageSetup, "ShowHeader", 1);
-  setup.centerHeader = ReadSettingBool(kPageSetup, "CenterHeader", 1);
-  setup.showFooter = ReadSettingBool(kPageSetup, "ShowFooter", 1);
-  setup.centerFooter = ReadSettingBool(kPageSetup, "CenterFooter", 1);
-  setup.landscape = ReadSettingBool(kPageSetup, "Landscape", 0);
-  ReadSettingString(kPageSetup, "Header", "File: $F - $D - $T", setup.header);
-  ReadSettingString(kPageSetup, "Footer", "- Page $P -", setup.footer);
-}
-
-void WritePageSetup(const PageSetup& setup) {
-  WriteSettingInt(kPageSetup, "TopMargin", static_cast<std::uint32_t>(setup.topMargin));
-  WriteSettingInt(kPageSetup, "BottomMargin", static_cast<std::uint32_t>(setup.bottomMargin));
-  WriteSettingInt(kPageSetup, "LeftMargin", static_cast<std::uint32_t>(setup.leftMargin));
-  WriteSettingInt(kPageSetup, "RightMargin", static_cast<std::uint32_t>(setup.rightMargin));
-  WriteSettingBool(kPageSetup, "ShowHeader", setup.showHeader);
-  WriteSettingBool(kPageSetup, "CenterHeader", setup.centerHeader);
-  WriteSettingBool(kPageSetup, "ShowFooter", setup.showFooter);
-  WriteSettingBool(kPageSetup, "CenterFooter", setup.centerFooter);
-  WriteSettingBool(kPageSetup, "Landscape", setup.landscape);
-  WriteSettingString(kPageSetup, "Header", setup.header);
-  WriteSettingString(kPageSetup, "Footer", setup.footer);
 }
 
 void ReadLists() {
@@ -236,7 +208,7 @@ void LoadSettings() {
   ReadSettingString(kSearch, "Find", "", editorState.findText);
   ReadSettingString(kSearch, "Replace", "", editorState.replaceText);
   ReadFlags(kSortAndStampFlags);
-  ReadPageSetup(editorState.pageSetup);
+  LoadPageSetup(nullptr, editorState.pageSetup);
   for (const PlacementKey& placement : kPlacements) {
     LoadWindowPlacement(placement.section, &(editorState.*placement.field));
   }
@@ -265,7 +237,7 @@ void SaveSettings() {
   WriteSettingString(kSearch, "Find", editorState.findText);
   WriteSettingString(kSearch, "Replace", editorState.replaceText);
   WriteFlags(kSortAndStampFlags);
-  WritePageSetup(editorState.pageSetup);
+  SavePageSetup(nullptr, editorState.pageSetup);
   for (const PlacementKey& placement : kPlacements) {
     SaveWindowPlacement(placement.section, &(editorState.*placement.field));
   }

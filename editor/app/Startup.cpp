@@ -9,6 +9,7 @@
 #include "editor/app/EditorState.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
+#include "editor/app/Printing.h"
 #include "editor/app/Splash.h"
 #include "editor/app/StatusBar.h"
 #include "editor/app/TextCommands.h"
@@ -52,6 +53,7 @@ bool RegisterToolWindowClass(HINSTANCE instance, const char* name, UINT style, i
 void CleanUp() {
   DeleteFrameBrushes();
   displayFont.reset();
+  FreePrintDialogRecord();
 }
 
 }  // namespace
@@ -166,6 +168,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   InstallToolWindowServices();
   InstallTextServices();
   InstallToolAndMacroServices();
+  InstallPrintingServices();
   ProcessCommandLine(commandLine);
   if (!CreateFrameWindow(show)) {
     CloseSplashWindow();

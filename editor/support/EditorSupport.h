@@ -15,6 +15,7 @@
 #include "editor/support/Fonts.h"
 #include "editor/support/FontSettings.h"
 #include "editor/support/MessageBoxes.h"
+#include "editor/support/PrintDialogs.h"
 #include "editor/support/SettingsStore.h"
 #include "editor/support/Strings.h"
 #include "editor/support/WindowPlacement.h"
