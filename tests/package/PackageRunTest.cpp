@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/Handles.h"
 #include "resources/release_version.h"
 #include "resources/zelvora_ids.h"
 #include "tests/support/Messages.h"
@@ -53,15 +54,13 @@ std::map<std::string, DWORD> FilesIn(const std::string& folder) {
 
 std::set<std::string> SubkeysOf(HKEY root, const char* path) {
   std::set<std::string> names;
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+  win32::UniqueRegistryKey key;
+  if (RegOpenKeyExA(root, path, 0, KEY_READ, key.receive()) != ERROR_SUCCESS) return names;
   char name[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD length = sizeof name;
-    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+  for (DWORD i = 0, length = sizeof name;
+       RegEnumKeyExA(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+       ++i, length = sizeof name)
     names.insert(name);
-  }
-  RegCloseKey(key);
   return names;
 }
 
@@ -73,19 +72,19 @@ class Program {
     std::string line = "\"" + exe + "\" \"" + argument + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    started_ = CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              workingFolder.c_str(), &startup, &process_) != FALSE;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder.c_str(),
+                        &startup, &started))
+      return;
+    process_ = win32::UniqueFile(started.hProcess);
+    win32::UniqueFile thread(started.hThread);
+    processId_ = started.dwProcessId;
   }
   ~Program() {
-    if (!started_) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 99);
   }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
 
-  bool Started() const { return started_; }
+  bool Started() const { return static_cast<bool>(process_); }
 
   // The program's visible top-level window whose class is `className` (any when null).
   HWND WaitForWindow(const char* className) const {
@@ -101,9 +100,9 @@ class Program {
 
   // The exit code once the process has ended, or -1 when it has not ended in time.
   long WaitForExit() const {
-    if (WaitForSingleObject(process_.hProcess, kExitTimeoutMs) != WAIT_OBJECT_0) return -1;
+    if (WaitForSingleObject(process_.get(), kExitTimeoutMs) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
+    GetExitCodeProcess(process_.get(), &code);
     return static_cast<long>(code);
   }
 
@@ -115,7 +114,7 @@ class Program {
   };
 
   HWND FindOwnWindow(const char* className) const {
-    Search search = {process_.dwProcessId, className, nullptr};
+    Search search = {processId_, className, nullptr};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
           auto* s = reinterpret_cast<Search*>(data);
@@ -132,8 +131,8 @@ class Program {
     return search.found;
   }
 
-  PROCESS_INFORMATION process_ = {};
-  bool started_ = false;
+  win32::UniqueFile process_;
+  DWORD processId_ = 0;
 };
 
 // Another process's window text: WM_GETTEXT is carried across processes, GetWindowText is not.
