@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -107,28 +106,13 @@ class Program {
   }
 
  private:
-  struct Search {
-    DWORD processId;
-    const char* className;
-    HWND found;
-  };
-
   HWND FindOwnWindow(const char* className) const {
-    Search search = {processId_, className, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          char name[128] = "";
-          GetClassNameA(window, name, sizeof name);
-          if (owner != s->processId || !IsWindowVisible(window)) return TRUE;
-          if (s->className && std::strcmp(name, s->className) != 0) return TRUE;
-          s->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == processId_ && IsWindowVisible(window)) return window;
+    }
+    return nullptr;
   }
 
   win32::UniqueFile process_;
@@ -146,22 +130,7 @@ std::string TextOf(HWND window) {
 }
 
 HWND ChildOfClass(HWND parent, const char* className) {
-  struct Search {
-    const char* className;
-    HWND found;
-  } search = {className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[128] = "";
-        GetClassNameA(child, name, sizeof name);
-        if (_stricmp(name, s->className) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return parent ? FindWindowExA(parent, nullptr, className, nullptr) : nullptr;
 }
 
 double NumberIn(HWND dialog, int id) {
