@@ -4,6 +4,7 @@
 #include <ctime>
 #include <utility>
 
+#include "resources/release_version.h"
 #include "resources/zelvora_ids.h"
 
 namespace plotter {
@@ -17,7 +18,8 @@ constexpr COLORREF kFrame = RGB(0, 0, 200);
 constexpr int kLogoSize = 100;
 
 // clang-format off
-// Lines 2 to 7 are the maker's block, 8 and 9 the credit of the chart component.
+// Lines 2 to 7 are the maker's block, 8 and 9 the credit of the chart component, which ships
+// with the release's version.
 constexpr const char* kTextLines[kAboutLineCount] = {
     "Zelvora  V1.05",
     "\xA9 1998-2026 Orvane Software",
@@ -26,7 +28,7 @@ constexpr const char* kTextLines[kAboutLineCount] = {
     "12345 Orvanstadt",
     "Germany",
     "www.orvane.example",
-    "ChartControl 2D chart component \xA9 2026",
+    "ChartControl " RELEASE_VERSION_TEXT " \xA9 2026",
     "the Zelvora developers, all rights reserved",
 };
 // clang-format on

@@ -14,13 +14,14 @@
 #include "editor/app/VersionPage.h"
 #include "editor/support/EditorSupport.h"
 #include "resources/quillet_ids.h"
+#include "resources/release_version.h"
 #include "tests/support/Messages.h"
 
 namespace {
 
 constexpr const char* kResourceRelease =
-    "Quillet is freeware. You may copy it and give it away, as long as its files are not changed and no fee is "
-    "charged for it.";
+    "Release " RELEASE_VERSION_TEXT " of Zelvora and Quillet. Quillet is freeware. You may copy it and give it "
+    "away, as long as its files are not changed and no fee is charged for it.";
 
 std::string ControlText(HWND page, int id) {
   char text[512] = "";
