@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "editor/app/FileLists.h"
 #include "editor/app/FiltersPage.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
@@ -141,7 +142,7 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kPrintingPage,  "Printing",   0,    nullptr},
   {kToolsPage,     "Tools",      300,  nullptr},
   {kMacrosPage,    "Macros",     1000, nullptr},
-  {kSysEditPage,   "SysEdit",    120,  nullptr},
+  {kSysEditPage,   "SysEdit",    120,  BuildSysEditPage},
   {kTimeStampPage, "Time Stamp", 105,  BuildTimeStampPage},
   {kExplorerPage,  "Explorer",   0,    nullptr},
   {kVersionPage,   "Version",    0,    BuildVersionPage},
