@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "editor/app/DocumentSlots.h"
@@ -46,6 +47,24 @@ bool IsDocumentOpen(const char* name) {
   return false;
 }
 
+// The names of the open documents in one letter case: a list of hundreds of files asks about
+// each of its names, and walking every document window for each would cost the square.
+class OpenDocumentNames {
+ public:
+  OpenDocumentNames() {
+    for (HWND document : DocumentWindows()) Add(DocumentName(document));
+  }
+  bool Contains(const std::string& name) const { return names_.count(Key(name)) != 0; }
+  void Add(const std::string& name) { names_.insert(Key(name)); }
+
+ private:
+  static std::string Key(std::string name) {
+    if (!name.empty()) CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
+    return name;
+  }
+  std::unordered_set<std::string> names_;
+};
+
 // Sets bulkOperation for one scope; the menu is brought up to date once at the end.
 class BulkOperation {
  public:
@@ -56,6 +75,21 @@ class BulkOperation {
   }
   BulkOperation(const BulkOperation&) = delete;
   BulkOperation& operator=(const BulkOperation&) = delete;
+};
+
+// Holds back the client window's drawing while many documents open (each new document would be
+// drawn and then covered by the next); everything is drawn once at the end, and the focus goes
+// to the active document.
+class HeldDrawing {
+ public:
+  HeldDrawing() { SendMessageA(mdiClient, WM_SETREDRAW, FALSE, 0); }
+  ~HeldDrawing() {
+    SendMessageA(mdiClient, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(mdiClient, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    if (activeEdit) SetFocus(activeEdit);
+  }
+  HeldDrawing(const HeldDrawing&) = delete;
+  HeldDrawing& operator=(const HeldDrawing&) = delete;
 };
 
 // The whole content of a list file, or the failure's box (file not found, or the runtime's
@@ -130,9 +164,12 @@ bool OpenListFile(const char* listName) {
   }
   {
     BulkOperation bulk;
+    HeldDrawing held;
+    OpenDocumentNames open;
     for (const std::string& name : ParseFileList(content)) {
       if (!IsExistingFile(name.c_str())) continue;
-      if (!FindOpenDocument(name.c_str())) OpenDocumentWindow(frameWindow, name.c_str(), false);
+      if (open.Contains(name)) FindOpenDocument(name.c_str());
+      else if (OpenDocumentWindow(frameWindow, name.c_str(), false)) open.Add(name);
     }
   }
   editorState.listFlag = 0;

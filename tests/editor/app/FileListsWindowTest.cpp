@@ -115,8 +115,8 @@ TEST_F(FileListsTest, OpenAListOpensTheNamedFilesThatExistAndSkipsCommentsAndBla
   const std::string list = Path("set.lst");
   Write(list, files[0] + "\r\n\r\n# " + files[1] + "\n;" + files[1] + "\n " + files[1] + "\n\t" + files[1] + "\n" +
                   Path("missing.txt") + "\r\n" + files[2] + "\r\n" + files[3]);
-  OpenNew("open.txt", "x");  // named twice: brought up, not opened again
-  Write(list, Read(list) + "\n" + Path("open.txt") + "\n");
+  OpenNew("open.txt", "x");  // named again in another letter case: brought up, not opened again
+  Write(list, Read(list) + "\n" + Path("OPEN.TXT") + "\n");
   std::vector<std::string> starts;
   support::SetFileDialogAnswerer([&](OPENFILENAMEA& dialog, bool save) {
     EXPECT_FALSE(save);
@@ -131,6 +131,8 @@ TEST_F(FileListsTest, OpenAListOpensTheNamedFilesThatExistAndSkipsCommentsAndBla
   EXPECT_EQ(Recent()[2], files[0]);
   EXPECT_EQ(editorState.listFlag, 0);
   EXPECT_FALSE(bulkOperation);
+  EXPECT_TRUE(IsWindowVisible(mdiClient));  // drawn again after the list
+  EXPECT_EQ(GetFocus(), activeEdit);
 
   FrameCommand(ID_WINDOWS_OPEN_LIST);  // the dialog starts from the list chosen last
   ASSERT_EQ(starts.size(), 2u);
@@ -174,11 +176,10 @@ TEST_F(FileListsTest, BuildAListRefusesAnUntitledDocumentAndCreatesNothing) {
   EXPECT_EQ(Read(Path("never.lst")), "<missing>");
 }
 
-// Sixty long names are far more than ten kilobytes of list.
+// Forty-five names of over 200 characters are more than ten kilobytes of list.
 TEST_F(FileListsTest, BuildAListNamesEveryDocumentAndSavesTheListUnderTheChosenName) {
-  const std::string longPart(150, 'n');
-  std::vector<std::string> names;
-  for (int n = 0; n < 60; ++n) names.push_back(DocumentName(OpenNew(longPart + std::to_string(n) + ".txt", "x")));
+  const std::string longPart(std::max<int>(0, 250 - static_cast<int>(folder_.size())), 'n');
+  for (int n = 0; n < 45; ++n) OpenNew(std::to_string(n) + longPart + ".txt", "x");
   std::string expected;
   for (HWND document : DocumentWindows()) expected += DocumentName(document) + "\r\n";
   ASSERT_GT(expected.size(), 10240u);
@@ -269,11 +270,11 @@ TEST_F(FileListsTest, BrokenStoredRecentFilesReadAsFreeSlots) {
   const std::string key = TestSettingsRoot() + "\\Files\\Open";
   HKEY open = nullptr;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &open, nullptr), ERROR_SUCCESS);
-  const std::wstring good = L"c:\\good.txt", unterminated = L"c:\\cut.txt", tooLong = L"c:\\" + std::wstring(300, L'x');
+  const std::wstring good = L"c:\\good.txt", unterminated = L"c:\\cut.txtX", tooLong = L"c:\\" + std::wstring(300, L'x');
   auto store = [open](const wchar_t* name, const std::wstring& text, std::size_t units) {
     RegSetValueExW(open, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(units * 2));
   };
-  store(L"Open1", unterminated, unterminated.size());
+  store(L"Open1", unterminated, unterminated.size() - 1);  // a zero after the data would count
   store(L"Open2", tooLong, tooLong.size() + 1);
   store(L"Open3", good, good.size() + 1);
   RegCloseKey(open);
