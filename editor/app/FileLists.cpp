@@ -137,10 +137,8 @@ HWND OpenListDocument(const std::string& text) {
 
 }  // namespace
 
-void AddRecentFile(const char* name) {
-  AddRecentFile(editorState.recentFiles, name);
-  UpdateCommandState();
-}
+// The menu shows the change at its next command-state update (opening the menu is one).
+void AddRecentFile(const char* name) { AddRecentFile(editorState.recentFiles, name); }
 
 void OpenRecentFile(int index) {
   if (index < 0 || index >= kListSlots) return;
@@ -153,7 +151,6 @@ void OpenRecentFile(int index) {
   }
   InfoBox(frameWindow, IDS_PROGRAM_NAME, IDS_RECENT_FILE_MISSING, name);
   RemoveRecentFile(editorState.recentFiles, index);
-  UpdateCommandState();
 }
 
 bool OpenListFile(const char* listName) {

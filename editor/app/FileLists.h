@@ -13,7 +13,7 @@ namespace editor {
 // Lists built since start-up; the next one is suggested as "List<n>".
 extern int listCounter;
 
-// A file read or saved goes to the top of the recent files (the menu follows).
+// A file read or saved goes to the top of the recent files.
 void AddRecentFile(const char* name);
 // Recent file `index` (0 to 8): brought to the front when open, else opened; a file no longer on
 // the disk is reported and leaves the list, the later entries moving up.
