@@ -5,6 +5,7 @@
 
 #include <iterator>
 
+#include "editor/app/FileLists.h"
 #include "editor/app/FiltersPage.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
@@ -144,7 +145,7 @@ const OptionsPageEntry kOptionsPages[kOptionsPageCount] = {
   {kPrintingPage,  "Printing",   900,  BuildPrintingPage},
   {kToolsPage,     "Tools",      300,  BuildToolsPage},
   {kMacrosPage,    "Macros",     1000, BuildMacrosPage},
-  {kSysEditPage,   "SysEdit",    120,  nullptr},
+  {kSysEditPage,   "SysEdit",    120,  BuildSysEditPage},
   {kTimeStampPage, "Time Stamp", 105,  BuildTimeStampPage},
   {kExplorerPage,  "Explorer",   200,  BuildExplorerPage},
   {kVersionPage,   "Version",    0,    BuildVersionPage},

@@ -7,6 +7,7 @@
 #include "editor/app/DocumentSlots.h"
 #include "editor/app/Documents.h"
 #include "editor/app/EditorState.h"
+#include "editor/app/FileLists.h"
 #include "editor/app/Frame.h"
 #include "editor/app/FrameGlobals.h"
 #include "editor/app/Printing.h"
@@ -165,6 +166,7 @@ int RunQuillet(HINSTANCE instance, const char* commandLine, int show) {
   }
   LoadSettings();
   InstallDocumentServices();
+  InstallFileListServices();
   InstallToolWindowServices();
   InstallTextServices();
   InstallToolAndMacroServices();
