@@ -32,18 +32,6 @@ std::string WineHome() {
   return std::strlen(home) > 6 ? std::string(home + 6) : std::string();
 }
 
-// Starts a shell script that writes `doneFile` when it has finished.
-bool RunShell(const std::string& script, const std::string& doneFile) {
-  std::string command = "/bin/sh -c \"" + script + "; echo > '" + doneFile + "'\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
 std::string Unescape(std::string text) {
   const std::pair<const char*, const char*> entities[] = {
       {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
@@ -103,7 +91,38 @@ PdfPrinter::PdfPrinter() {
 }
 
 PdfPrinter::~PdfPrinter() {
-  if (!lastPdf_.empty() && !std::getenv("KEEP_PRINTED_PDF")) DeleteFileA(lastPdf_.c_str());
+  Forget(lastPdf_);
+  Forget(picture_);
+}
+
+void PdfPrinter::Forget(std::string& file) {
+  if (!file.empty() && !std::getenv("KEEP_PRINTED_PDF")) DeleteFileA(file.c_str());
+  file.clear();
+}
+
+// Wine cannot wait for a Unix process, so the script writes a file of its own when it ends.
+bool PdfPrinter::Run(const std::string& script) const {
+  static int runs = 0;
+  const std::string done = "readback-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs) + ".done";
+  std::string command = "/bin/sh -c \"cd '" + unixFolder_ + "' && " + script + "; echo > " + done + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  const bool finished = WaitUntil([&] { return GetFileAttributesA((folder_ + done).c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000);
+  DeleteFileA((folder_ + done).c_str());
+  return finished;
+}
+
+std::string PdfPrinter::PagePicture(int dpi) {
+  Forget(picture_);
+  const std::string name = "page-" + std::to_string(GetCurrentProcessId());
+  if (lastPdf_.empty() ||
+      !Run("pdftoppm -r " + std::to_string(dpi) + " -png -singlefile '" + lastPdf_.substr(folder_.size()) + "' " + name))
+    return {};
+  return picture_ = folder_ + name + ".png";
 }
 
 std::set<std::string> PdfPrinter::Pdfs() const {
@@ -129,22 +148,17 @@ bool PdfPrinter::ReadJob(std::vector<PdfPage>& pages, int timeoutMs) {
       }, timeoutMs))
     return false;
   before_.insert(pdf);
-  if (!lastPdf_.empty() && !std::getenv("KEEP_PRINTED_PDF")) DeleteFileA(lastPdf_.c_str());
+  Forget(lastPdf_);
   lastPdf_ = folder_ + pdf;
   std::size_t size = 0;  // complete once its size stays for half a second
   WaitUntil([&] {
     const std::size_t last = std::exchange(size, ReadAll(lastPdf_).size());
     return Sleep(500), size > 0 && size == last;
   }, 60000);
-  static int reads = 0;
-  const std::string out = "readback-" + std::to_string(GetTickCount()) + "-" + std::to_string(++reads);
-  const std::string u = unixFolder_ + "/";
-  if (!RunShell("pdftotext -bbox '" + u + pdf + "' '" + u + out + ".html'", u + out + ".done") ||
-      !WaitUntil([&] { return GetFileAttributesA((folder_ + out + ".done").c_str()) != INVALID_FILE_ATTRIBUTES; }, 60000))
-    return false;
-  pages = ParseBoxes(ReadAll(folder_ + out + ".html"));
-  DeleteFileA((folder_ + out + ".html").c_str());
-  DeleteFileA((folder_ + out + ".done").c_str());
+  const std::string words = "words-" + std::to_string(GetCurrentProcessId()) + ".html";
+  if (!Run("pdftotext -bbox '" + pdf + "' " + words)) return false;
+  pages = ParseBoxes(ReadAll(folder_ + words));
+  DeleteFileA((folder_ + words).c_str());
   return true;
 }
 

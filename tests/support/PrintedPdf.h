@@ -1,6 +1,6 @@
 // What a test printed on the CUPS PDF printer, read back: the printer is the default printer,
-// each job lands as a PDF in the user's PDF folder, and poppler's pdftotext gives its words with
-// their places on the page.
+// each job lands as a PDF in the user's PDF folder, poppler's pdftotext gives its words with
+// their places on the page and pdftoppm a picture of a page.
 #pragma once
 
 #include <set>
@@ -29,6 +29,8 @@ class PdfPrinter {
   PdfPrinter();  // remembers the PDFs already there
   // The first new PDF, once completely written, read back; false when none came in time.
   bool ReadJob(std::vector<PdfPage>& pages, int timeoutMs = 90000);
+  // The last PDF's first page as a PNG file at `dpi` (deleted with the printer object), or empty.
+  std::string PagePicture(int dpi);
   // True when no new PDF appears within `milliseconds`.
   bool NoJobWithin(int milliseconds);
   // Where the last PDF read is (deleted when the printer object goes, unless KEEP_PRINTED_PDF
@@ -38,7 +40,10 @@ class PdfPrinter {
 
  private:
   std::set<std::string> Pdfs() const;
-  std::string folder_, unixFolder_, lastPdf_;
+  // Runs `script` in the PDF folder; false when it did not finish within a minute.
+  bool Run(const std::string& script) const;
+  static void Forget(std::string& file);
+  std::string folder_, unixFolder_, lastPdf_, picture_;
   std::set<std::string> before_;
 };
 

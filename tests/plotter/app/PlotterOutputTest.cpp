@@ -2,11 +2,10 @@
 // (the clipboard by another process, files by their decoders, the printed page from the PDF
 // printer's file) and compared with the chart on screen.
 #include <wincodec.h>
-#include <winspool.h>
 
 #include <algorithm>
 #include <cstring>
-#include <set>
+#include <fstream>
 #include <sstream>
 #include <utility>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "tests/plotter/app/MainWindowTest.h"
 #include "tests/support/Messages.h"
 #include "tests/support/Picture.h"
+#include "tests/support/PrintedPdf.h"
 
 namespace {
 
@@ -96,9 +96,8 @@ Records CountRecords(HENHMETAFILE emf) {
   return counts;
 }
 
-// Runs a program and waits for it (at most a minute) and for `done` to appear; Wine cannot wait
-// on a Unix program, which therefore writes `done` itself.
-bool RunProgram(std::string command, const std::string& done = {}) {
+// Runs a program and waits for it (at most a minute) to end well.
+bool RunProgram(std::string command) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -106,10 +105,8 @@ bool RunProgram(std::string command, const std::string& done = {}) {
     return false;
   win32::UniqueFile processHandle(process.hProcess), thread(process.hThread);
   DWORD code = 1;
-  return testsupport::WaitUntil([&] {
-           return done.empty() ? WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0
-                               : GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES;
-         }, 60000) && (!done.empty() || (GetExitCodeProcess(process.hProcess, &code) && code == 0));
+  return testsupport::WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 60000) &&
+         GetExitCodeProcess(process.hProcess, &code) && code == 0;
 }
 
 class PlotterOutputTest : public MainWindowTest {
@@ -224,28 +221,11 @@ TEST_F(PlotterOutputTest, MetafilesHoldLinesTextsAndBandsAsRecordsThatPlayBackLi
   EXPECT_TRUE(records.lines > 3 && records.texts > 5 && records.bands >= 1);  // bands hatched
 }
 
-// Printing goes to the default printer. Here that is CUPS's PDF printer (scripts/lib/
-// print-env.sh), which writes each job as a PDF into the user's PDF folder; poppler reads it.
+// Printing goes to the default printer, CUPS's PDF printer here (scripts/lib/print-env.sh).
 TEST_F(PlotterOutputTest, PrintButtonPrintsOnePageOnPaperAndLeavesTheScreenLookAfterIt) {
-  char printer[256] = "", home[MAX_PATH] = "";
-  DWORD length = sizeof printer;
-  GetEnvironmentVariableA("WINEHOMEDIR", home, sizeof home);  // \??\Z:\root
-  if (!GetDefaultPrinterA(printer, &length) || std::string(printer) != "PDF" || std::strlen(home) < 7 ||
-      GetFileAttributesA("Z:\\usr\\bin\\pdftoppm") == INVALID_FILE_ATTRIBUTES)
-    GTEST_SKIP() << "printing not tested: no CUPS PDF printer as the default, or no poppler tools";
-  std::string unixFolder = std::string(home + 6) + "\\PDF";
-  const std::string folder = "Z:" + unixFolder + "\\";
-  std::replace(unixFolder.begin(), unixFolder.end(), '\\', '/');
-  const auto pdfs = [&] {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "*.pdf").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-      names.insert(found.cFileName);
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    return names;
-  };
-  const std::set<std::string> before = pdfs();
+  if (const std::string why = testsupport::PdfPrinter::Unavailable(); !why.empty())
+    GTEST_SKIP() << "printing not tested: " << why;
+  testsupport::PdfPrinter printer;
   const chartcontrol::ChartModel& model = chart_.model();
 
   Command(IDC_PRINT_GRAPHIC);
@@ -257,30 +237,16 @@ TEST_F(PlotterOutputTest, PrintButtonPrintsOnePageOnPaperAndLeavesTheScreenLookA
   EXPECT_EQ(model.outerColours.back, GetSysColor(COLOR_BTNFACE) - 328965u);
   EXPECT_TRUE(model.groups[0].StrokeWidth(1) == 1 && model.groups[0].StrokeWidth(20) == 1 && !model.holdRedraw);
 
-  std::string pdf;
-  ASSERT_TRUE(testsupport::WaitUntil([&] {
-    for (const std::string& name : pdfs()) pdf = before.count(name) ? pdf : name;
-    return !pdf.empty();
-  }, 60000)) << "no PDF appeared in " << folder;
-  size_t size = 0;  // written out completely: its size stays for half a second
-  testsupport::WaitUntil([&] {
-    const size_t last = std::exchange(size, ReadAll(folder + pdf).size());
-    return Sleep(500), size > 0 && size == last;
-  }, 30000);
-  const std::string out = "readback-" + std::to_string(GetCurrentProcessId());
-  const std::string u = "'" + unixFolder + "/";
-  ASSERT_TRUE(RunProgram("/bin/sh -c \"pdfinfo " + u + pdf + "' > " + u + out + ".info'; pdftotext -layout " + u + pdf + "' " +
-                      u + out + ".txt'; pdftoppm -r 40 -png " + u + pdf + "' " + u + out + "'; echo > " + u + out + ".done'\"",
-                  folder + out + ".done"));
-  const std::string info = ReadAll(folder + out + ".info"), text = ReadAll(folder + out + ".txt");
-  int pages = 0;
-  std::istringstream(info.substr(std::min(info.size(), info.find("Pages:") + 6))) >> pages;
-  EXPECT_EQ(pages, 1) << info;
+  std::vector<testsupport::PdfPage> pages;
+  ASSERT_TRUE(printer.ReadJob(pages)) << "no PDF came out";
+  ASSERT_EQ(pages.size(), 1u);
+  std::string text;
+  for (const testsupport::PdfLine& line : pages[0].lines) text += line.text + "\n";
   EXPECT_TRUE(text.find("Output test") != text.npos && text.find(model.graph.axes[0].title) != text.npos) << text;
 
   // White paper, and the curve's colour where the screen has it, in proportion to the printed
   // chart (as large as the page allows, keeping its shape, 5 mm from the edges).
-  const Picture page = Decode(folder + out + "-1.png");
+  const Picture page = Decode(printer.PagePicture(40));
   ASSERT_GT(page.width(), 0) << "no page picture";
   const double margin = 5 / 25.4 * 40;
   const double scale = std::min((page.width() - 2 * margin) / screen_->width(), (page.height() - 2 * margin) / screen_->height());
@@ -297,8 +263,6 @@ TEST_F(PlotterOutputTest, PrintButtonPrintsOnePageOnPaperAndLeavesTheScreenLookA
   for (int edge = 0; edge < 4; ++edge)  // as shares of the chart's width or height
     EXPECT_NEAR((printed[edge] - margin) / scale, onScreen[edge], 0.08 * (edge % 2 ? screen_->height() : screen_->width())) << edge;
   EXPECT_EQ(page.At(page.width() / 2, page.height() - 3), RGB(255, 255, 255));
-  for (const char* file : {".info", ".txt", "-1.png", ".done"}) DeleteFileA((folder + out + file).c_str());
-  DeleteFileA((folder + pdf).c_str());
 }
 
 }  // namespace
