@@ -127,9 +127,7 @@ TEST_F(DocumentTest, FileWithZeroBytesOpensForViewingOnly) {
   ASSERT_NE(document, nullptr);
   EXPECT_EQ(Text(document), "text");
   EXPECT_EQ(Slot(document, kSlotReadOnly), 1);
-  char status[256] = "";
-  SendMessageA(statusWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
-  EXPECT_NE(std::string(status).find("zero bytes"), std::string::npos);
+  EXPECT_NE(Status().find("zero bytes"), std::string::npos);
   Command(document, ID_EDIT_READ_ONLY);  // the file is writable, but the text is not all of it
   EXPECT_EQ(Slot(document, kSlotReadOnly), 1);
 }

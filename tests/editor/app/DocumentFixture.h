@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -97,6 +99,19 @@ class DocumentTest : public testing::Test {
   static void Command(HWND document, unsigned id) {
     SendMessageA(editor::mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(document), 0);
     SendMessageA(editor::frameWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  }
+  static void FrameCommand(unsigned id) { SendMessageA(editor::frameWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  static std::string Status() {
+    char status[512] = "";
+    SendMessageA(editor::statusWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+    return status;
+  }
+  // A menu item's text as an opened menu shows it, with " (grey)" when disabled.
+  static std::string MenuItem(unsigned id) {
+    SendMessageA(editor::frameWindow, WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(editor::frameWindow)), 0);
+    char text[512] = "";
+    GetMenuStringA(GetMenu(editor::frameWindow), id, text, sizeof text, MF_BYCOMMAND);
+    return std::string(text) + (GetMenuState(GetMenu(editor::frameWindow), id, MF_BYCOMMAND) & MF_GRAYED ? " (grey)" : "");
   }
   static void Type(HWND document, const char* text) {
     for (const char* c = text; *c; ++c) SendMessageA(editor::GetDocumentEdit(document), WM_CHAR, *c, 0);

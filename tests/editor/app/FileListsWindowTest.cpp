@@ -39,14 +39,6 @@ class FileListsTest : public DocumentTest {
     std::sort(names.begin(), names.end());
     return names;
   }
-  // An item's text as the menu shows it when opened.
-  static std::string MenuText(unsigned id) {
-    SendMessageA(frameWindow, WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(frameWindow)), 0);
-    char text[512] = "";
-    GetMenuStringA(GetMenu(frameWindow), id, text, sizeof text, MF_BYCOMMAND);
-    return text;
-  }
-  static void FrameCommand(unsigned id) { SendMessageA(frameWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   // Every file dialog chooses `path`; what each started from (folder, or name for Save) is kept.
   void ChooseInDialogs(const std::string& path, bool chosen = true) {
     support::SetFileDialogAnswerer([=](OPENFILENAMEA& dialog, bool save) {
@@ -63,7 +55,7 @@ TEST_F(FileListsTest, ReadingAFileMovesItToTheTopOfTheRecentFilesAndTheMenu) {
   SetRecent({f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]});
   OpenDocumentWindow(frameWindow, f[3].c_str(), false);  // from slot 4: 1-3 move down, 5-9 stay
   EXPECT_EQ(Recent(), (Names{f[3], f[0], f[1], f[2], f[4], f[5], f[6], f[7], f[8]}));
-  EXPECT_EQ(MenuText(ID_FILE_RECENT_1 + 1), "&2  " + f[0]);
+  EXPECT_EQ(MenuItem(ID_FILE_RECENT_1 + 1), "&2  " + f[0]);
   OpenDocumentWindow(frameWindow, f[9].c_str(), false);  // a tenth file drops slot 9
   EXPECT_EQ(Recent(), (Names{f[9], f[3], f[0], f[1], f[2], f[4], f[5], f[6], f[7]}));
   // Another letter case is the same file: no second entry, and slot 1 takes the new case.
@@ -73,7 +65,7 @@ TEST_F(FileListsTest, ReadingAFileMovesItToTheTopOfTheRecentFilesAndTheMenu) {
   OpenDocumentWindow(frameWindow, upper.c_str(), false);
   EXPECT_EQ(Recent()[0], upper);
   EXPECT_EQ(Recent()[1], f[3]);
-  EXPECT_EQ(MenuText(ID_FILE_RECENT_1), "&1  " + upper);
+  EXPECT_EQ(MenuItem(ID_FILE_RECENT_1), "&1  " + upper);
 }
 
 TEST_F(FileListsTest, ChoosingARecentFileOpensItBringsItUpOrDropsItWhenMissing) {
@@ -85,7 +77,7 @@ TEST_F(FileListsTest, ChoosingARecentFileOpensItBringsItUpOrDropsItWhenMissing) 
     EXPECT_NE(boxes.only().text.find(Path("gone.txt") + "\r\rThis file cannot be found"), std::string::npos);
   }
   EXPECT_EQ(Recent(), (Names{f[0], f[1], "", "", "", "", "", "", ""}));
-  EXPECT_EQ(MenuText(ID_FILE_RECENT_1 + 1), "&2  " + f[1]);
+  EXPECT_EQ(MenuItem(ID_FILE_RECENT_1 + 1), "&2  " + f[1]);
   FrameCommand(ID_FILE_RECENT_1 + 1);
   FrameCommand(ID_FILE_RECENT_1);  // now open: brought up, not opened twice
   EXPECT_EQ(OpenNames(), (Names{f[1]}));

@@ -40,11 +40,6 @@ class PrintingTest : public DocumentTest {
     SetOptionsSheetDriver(nullptr);
     DocumentTest::TearDown();
   }
-  static std::string Status() {
-    char status[512] = "";
-    SendMessageA(statusWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
-    return status;
-  }
   // The print dialog answered with OK on the default printer and `copies`, or with Cancel.
   void AnswerPrintDialog(bool ok, int copies = 1) {
     support::SetPrintDialogAnswerer([ok, copies](PRINTDLGA& dialog) {
@@ -265,7 +260,7 @@ TEST_F(PrintingTest, PrinterSetupAndPrintShareOneDialogRecordAndPrinterFontIsKep
     dialog.hDevNames = names = GlobalAlloc(GMEM_MOVEABLE, 64);
     return true;
   });
-  SendMessageA(frameWindow, WM_COMMAND, ID_FILE_PRINTER_SETUP, 0);
+  FrameCommand(ID_FILE_PRINTER_SETUP);
   HWND document = OpenNew("record.txt", "x");
   support::SetPrintDialogAnswerer([&](PRINTDLGA& dialog) {
     EXPECT_EQ(dialog.hDevNames, names) << "the printer chosen was forgotten";
@@ -282,7 +277,7 @@ TEST_F(PrintingTest, PrinterSetupAndPrintShareOneDialogRecordAndPrinterFontIsKep
     choice.lpLogFont->lfHeight = -17;
     return true;
   });
-  SendMessageA(frameWindow, WM_COMMAND, ID_VIEW_PRINTER_FONT, 0);
+  FrameCommand(ID_VIEW_PRINTER_FONT);
   SetFontChooser(nullptr);
   EXPECT_STREQ(PrinterFontRecord().lfFaceName, "Courier New");
   EXPECT_EQ(ReadTestDword("Font\\Printer", "Height"), static_cast<DWORD>(-17));
@@ -306,7 +301,7 @@ TEST_F(PrintingTest, MarginsRoundTripThroughThePrintingPage) {
     for (const Margin& m : margins) SetDlgItemTextA(PropSheet_GetCurrentPageHwnd(sheet), m.control, m.typed);
     PropSheet_PressButton(sheet, PSBTN_OK);
   });
-  SendMessageA(frameWindow, WM_COMMAND, ID_FILE_PAGE_SETUP, 0);
+  FrameCommand(ID_FILE_PAGE_SETUP);
   for (const Margin& m : margins) EXPECT_EQ(editorState.pageSetup.*m.field, m.stored) << m.typed;
   EXPECT_EQ(ReadTestDword("Options\\PageSetup", "RightMargin"), 0xFFFFFC18);
   SetOptionsSheetDriver([&](HWND sheet) {
@@ -317,7 +312,7 @@ TEST_F(PrintingTest, MarginsRoundTripThroughThePrintingPage) {
     }
     PropSheet_PressButton(sheet, PSBTN_CANCEL);
   });
-  SendMessageA(frameWindow, WM_COMMAND, ID_FILE_PAGE_SETUP, 0);
+  FrameCommand(ID_FILE_PAGE_SETUP);
 }
 
 TEST_F(PrintingTest, AnEmptyPrintedHeaderKeepsTheSheetOpenUntilItIsUnchecked) {
@@ -337,7 +332,7 @@ TEST_F(PrintingTest, AnEmptyPrintedHeaderKeepsTheSheetOpenUntilItIsUnchecked) {
     CheckDlgButton(page, IDC_PRINTING_PRINT_HEADER, BST_UNCHECKED);
     PropSheet_PressButton(sheet, PSBTN_OK);
   });
-  SendMessageA(frameWindow, WM_COMMAND, ID_FILE_PAGE_SETUP, 0);
+  FrameCommand(ID_FILE_PAGE_SETUP);
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.only().title, "Page Setup Error");
   EXPECT_EQ(boxes.only().text, "\r\rPlease specify the header text to be printed\ror uncheck the Print Header checkbox");

@@ -30,11 +30,6 @@ class TextCommandTest : public DocumentTest {
     SetEditorDialogDriver(nullptr);
     DocumentTest::TearDown();
   }
-  static std::string Status() {
-    char status[512] = "";
-    SendMessageA(statusWindow, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
-    return status;
-  }
   static CHARRANGE Selection(HWND document) {
     CHARRANGE range = {};
     SendMessageA(GetDocumentEdit(document), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));

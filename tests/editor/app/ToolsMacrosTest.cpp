@@ -57,14 +57,6 @@ class ToolsMacrosTest : public DocumentTest {
     DeleteFileA(Path("echo.txt").c_str());
     return echo;
   }
-  // The menu item's text as the command state sets it, with " (grey)" when disabled.
-  static std::string MenuItem(unsigned id) {
-    UpdateCommandState();
-    char text[128] = "";
-    GetMenuStringA(GetMenu(frameWindow), id, text, sizeof text, MF_BYCOMMAND);
-    const bool grey = GetMenuState(GetMenu(frameWindow), id, MF_BYCOMMAND) & MF_GRAYED;
-    return std::string(text) + (grey ? " (grey)" : "");
-  }
 
   std::string self_, echoProgram_;
 };
@@ -114,7 +106,7 @@ TEST_F(ToolsMacrosTest, ToolThatCannotRunOrWhoseSaveIsCancelledStartsNothing) {
 
 TEST_F(ToolsMacrosTest, HideMinimisesTheFrameAfterTheStart) {
   SetTool("", kHide);
-  SendMessageA(frameWindow, WM_COMMAND, ID_TOOL_1, 0);
+  FrameCommand(ID_TOOL_1);
   EXPECT_FALSE(TakeEcho().empty());
   EXPECT_TRUE(IsIconic(frameWindow));
 
@@ -122,7 +114,7 @@ TEST_F(ToolsMacrosTest, HideMinimisesTheFrameAfterTheStart) {
   ShowWindow(frameWindow, SW_RESTORE);
   editorState.TaskTray = 1;
   SetTrayNotifier([](DWORD, const NOTIFYICONDATAA&) { return true; });
-  SendMessageA(frameWindow, WM_COMMAND, ID_TOOL_1, 0);
+  FrameCommand(ID_TOOL_1);
   EXPECT_FALSE(TakeEcho().empty());
   EXPECT_FALSE(IsWindowVisible(frameWindow));
   SetTrayNotifier(nullptr);
