@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -30,24 +31,16 @@ std::string PackageFolder(const char* variable) {
 }
 
 // Every file below `folder` with its size: what the user unpacked, and whatever a program adds.
-void ListFiles(const std::string& folder, const std::string& prefix, std::map<std::string, DWORD>& files) {
+std::map<std::string, DWORD> FilesIn(const std::string& folder, const std::string& prefix = "") {
+  std::map<std::string, DWORD> files;
   WIN32_FIND_DATAA found = {};
   HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
     const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      ListFiles(folder + "\\" + name, prefix + name + "\\", files);
-    else
-      files[prefix + name] = found.nFileSizeLow;
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
-
-std::map<std::string, DWORD> FilesIn(const std::string& folder) {
-  std::map<std::string, DWORD> files;
-  ListFiles(folder, "", files);
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files[prefix + name] = found.nFileSizeLow;
+    else if (name != "." && name != "..") files.merge(FilesIn(folder + "\\" + name, prefix + name + "\\"));
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   return files;
 }
 
@@ -88,12 +81,14 @@ class Program {
   // The program's visible top-level window whose class is `className` (any when null).
   HWND WaitForWindow(const char* className) const {
     HWND found = nullptr;
-    testsupport::WaitUntil(
-        [&] {
-          found = FindOwnWindow(className);
-          return found != nullptr;
-        },
-        kStartTimeoutMs);
+    testsupport::WaitUntil([&] {
+      for (found = nullptr; (found = FindWindowExA(nullptr, found, className, nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(found, &owner);
+        if (owner == processId_ && IsWindowVisible(found)) return true;
+      }
+      return false;
+    }, kStartTimeoutMs);
     return found;
   }
 
@@ -106,15 +101,6 @@ class Program {
   }
 
  private:
-  HWND FindOwnWindow(const char* className) const {
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr;) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(window, &owner);
-      if (owner == processId_ && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-  }
-
   win32::UniqueFile process_;
   DWORD processId_ = 0;
 };
@@ -211,13 +197,6 @@ TEST(Package, QuilletOpensTheReadmeAndKeepsItsSettingsUnderItsKey) {
   RegDeleteTreeA(HKEY_CURRENT_USER, kQuilletKey);
 }
 
-// The version resource of each binary, as the shell's properties page and the Version page read it.
-struct Binary {
-  const char* name;
-  bool program;  // else a DLL
-};
-constexpr Binary kBinaries[] = {{"Zelvora.exe", true}, {"Quillet.exe", true}, {"ChartControl.dll", false}};
-
 std::string VersionString(const std::vector<char>& block, const char* key) {
   char* value = nullptr;
   UINT length = 0;
@@ -226,10 +205,11 @@ std::string VersionString(const std::vector<char>& block, const char* key) {
   return value;
 }
 
+// The version resource of each binary, as the shell's properties page and the Version page read it.
 void CheckVersions(const std::string& folder) {
-  for (const Binary& binary : kBinaries) {
-    SCOPED_TRACE(folder + "\\" + binary.name);
-    const std::string path = folder + "\\" + binary.name;
+  for (const char* name : {"Zelvora.exe", "Quillet.exe", "ChartControl.dll"}) {
+    const std::string path = folder + "\\" + name;
+    SCOPED_TRACE(path);
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     ASSERT_GT(size, 0u) << "no version resource";
@@ -241,9 +221,9 @@ void CheckVersions(const std::string& folder) {
     EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(RELEASE_VERSION_MINOR, RELEASE_VERSION_MAJOR)));
     EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, RELEASE_VERSION_PATCH)));
     EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
-    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(binary.program ? VFT_APP : VFT_DLL));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(std::strstr(name, ".dll") ? VFT_DLL : VFT_APP));
     EXPECT_EQ(VersionString(block, "ProductVersion"), RELEASE_VERSION_TEXT);
-    EXPECT_EQ(VersionString(block, "OriginalFilename"), binary.name);
+    EXPECT_EQ(VersionString(block, "OriginalFilename"), name);
     EXPECT_FALSE(VersionString(block, "FileDescription").empty());
     EXPECT_FALSE(VersionString(block, "FileVersion").empty());
   }
