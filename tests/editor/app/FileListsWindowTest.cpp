@@ -111,6 +111,61 @@ TEST_F(FileListsTest, OpenAListOpensTheNamedFilesThatExistAndSkipsTheRest) {
   EXPECT_EQ(OpenNames().size(), 4u);
 }
 
+// With documents opening maximised, a list leaves the frame as the same files opened one by one:
+// the last one active and maximised, the others with the same sizes to restore to, the same menu.
+TEST_F(FileListsTest, AListOfMaximisedDocumentsEndsAsTheSameFilesOpenedOneByOne) {
+  const Names f = MakeFiles("m", 3);
+  Write(Path("max.lst"), f[0] + "\r\n" + f[1] + "\r\n" + f[2]);
+  struct Outcome {
+    std::vector<RECT> restored;
+    std::vector<bool> zoomed;
+    HWND active;
+    int menuItems, openMaximised;
+  };
+  auto outcome = [](const std::vector<HWND>& documents) {
+    Outcome result = {{}, {}, reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDIGETACTIVE, 0, 0)),
+                      GetMenuItemCount(GetMenu(frameWindow)), editorState.openMaximised};
+    for (HWND document : documents) {
+      WINDOWPLACEMENT placement = {sizeof placement};
+      GetWindowPlacement(document, &placement);
+      result.restored.push_back(placement.rcNormalPosition);
+      result.zoomed.push_back(IsZoomed(document) != 0);
+    }
+    return result;
+  };
+  auto closeAll = [] {
+    for (HWND document : DocumentWindows()) SendMessageA(mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+  };
+  for (bool earlierDocument : {false, true}) {
+    std::vector<HWND> single, listed;
+    editorState.openMaximised = 1;
+    if (earlierDocument) single.push_back(OpenNew("before.txt", "x"));
+    for (const std::string& name : f) single.push_back(OpenDocumentWindow(frameWindow, name.c_str(), false));
+    const Outcome expected = outcome(single);
+    closeAll();
+    editorState.openMaximised = 1;
+    if (earlierDocument) listed.push_back(OpenNew("before.txt", "x"));
+    ASSERT_TRUE(OpenListFile(Path("max.lst").c_str()));
+    for (const std::string& name : f) listed.push_back(FindWindowExA(mdiClient, nullptr, nullptr, name.c_str()));
+    const Outcome got = outcome(listed);
+    closeAll();
+    SCOPED_TRACE(earlierDocument ? "after a maximised document" : "into an empty frame");
+    EXPECT_EQ(got.active, listed.back());
+    EXPECT_EQ(expected.active, single.back());
+    EXPECT_EQ(got.zoomed, expected.zoomed);
+    EXPECT_EQ(got.zoomed.back(), true);
+    EXPECT_EQ(got.menuItems, expected.menuItems);
+    EXPECT_EQ(got.openMaximised, 1);
+    // The client staggers each new window from a count of all it ever made: sizes are compared.
+    for (std::size_t n = 0; n < got.restored.size(); ++n) {
+      const RECT& a = got.restored[n];
+      const RECT& b = expected.restored[n];
+      EXPECT_EQ(a.right - a.left, b.right - b.left) << n;
+      EXPECT_EQ(a.bottom - a.top, b.bottom - b.top) << n;
+    }
+  }
+}
+
 TEST_F(FileListsTest, AListThatCannotBeReadIsReportedWithItsCause) {
   editorState.listFlag = 1;
   BoxRecorder boxes;
