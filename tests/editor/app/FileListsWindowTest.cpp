@@ -103,6 +103,36 @@ TEST_F(FileListsTest, OpenAListOpensTheNamedFilesThatExistAndSkipsTheRest) {
   EXPECT_EQ(OpenNames().size(), 4u);
 }
 
+// With documents opening maximised, a list leaves the frame as the same files opened one by one:
+// the last one active and maximised, the others with the same sizes to restore to, the same menu.
+TEST_F(FileListsTest, AListOfMaximisedDocumentsEndsAsTheSameFilesOpenedOneByOne) {
+  const Names f = MakeFiles("m", 3);
+  Write(Path("max.lst"), f[0] + "\r\n" + f[1] + "\r\n" + f[2]);
+  // Per document: restored width and height, maximised; then the menu bar's items and the setting.
+  auto open = [&](bool earlier, bool byList) {
+    editorState.openMaximised = 1;
+    if (earlier) OpenNew("before.txt", "x");
+    if (byList) OpenListFile(Path("max.lst").c_str());
+    else for (const std::string& name : f) OpenDocumentWindow(frameWindow, name.c_str(), false);
+    std::vector<LONG> state;
+    for (HWND document = GetWindow(mdiClient, GW_CHILD); document; document = GetWindow(document, GW_HWNDNEXT)) {
+      WINDOWPLACEMENT place = {sizeof place};
+      GetWindowPlacement(document, &place);  // the client staggers positions by all it ever made
+      state.insert(state.end(), {place.rcNormalPosition.right - place.rcNormalPosition.left,
+                                 place.rcNormalPosition.bottom - place.rcNormalPosition.top, IsZoomed(document)});
+    }
+    state.insert(state.end(), {GetMenuItemCount(GetMenu(frameWindow)), editorState.openMaximised});
+    EXPECT_EQ(DocumentName(reinterpret_cast<HWND>(SendMessageA(mdiClient, WM_MDIGETACTIVE, 0, 0))), f[2]);
+    for (HWND document : DocumentWindows()) SendMessageA(mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(document), 0);
+    return state;
+  };
+  for (bool earlier : {false, true}) {
+    const std::vector<LONG> expected = open(earlier, false);
+    EXPECT_EQ(open(earlier, true), expected) << (earlier ? "after a maximised document" : "into an empty frame");
+    EXPECT_EQ(expected.back(), 1);
+  }
+}
+
 TEST_F(FileListsTest, AListThatCannotBeReadIsReportedWithItsCause) {
   editorState.listFlag = 1;
   BoxRecorder boxes;
