@@ -33,11 +33,18 @@ stop_wine_display() {
   fi
 }
 
+# A prefix counts as made once its system folder holds kernel32.dll: a wineboot that was cut
+# short leaves the registry files behind without it, and every program then fails to start. Such
+# a prefix is removed and made again, once.
 prepare_wine_prefix() {
-  mkdir -p "$WINEPREFIX"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  local kernel="$WINEPREFIX/drive_c/windows/system32/kernel32.dll" attempt
+  for attempt in 1 2; do
+    [ -f "$kernel" ] && return 0
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
     echo "== creating the Wine prefix" >&2
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     "$WINESERVER" -w >/dev/null 2>&1 || true
-  fi
+  done
+  [ -f "$kernel" ] || echo "== the Wine prefix could not be made: $kernel is missing" >&2
 }
