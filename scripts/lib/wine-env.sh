@@ -25,6 +25,14 @@ start_wine_display() {
   return 1
 }
 
+# Starts the prefix's server for the whole run, and its services once, before tests start in
+# parallel, with their output going nowhere; otherwise whichever test comes first starts them, and
+# a test started while they come up has been seen to hang. stop_wine_display ends them.
+start_wine_session() {
+  "$WINESERVER" -p >/dev/null 2>&1 || true
+  "$WINE" cmd /c exit >/dev/null 2>&1 || true
+}
+
 stop_wine_display() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   if [ -n "$xvfb_pid" ]; then
