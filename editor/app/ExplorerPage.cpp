@@ -153,17 +153,7 @@ INT_PTR CALLBACK ExplorerPageProc(HWND page, UINT message, WPARAM, LPARAM lParam
 }
 
 bool BuildExplorerPage(OptionsSheetSession& session, PROPSHEETPAGEA& page) {
-  TemplateBlock block = BuildExplorerPageTemplate();
-  if (!block) return false;
-  session.pageMemory.emplace_back(block.bytes(), block.bytes() + block.size());
-  page = PROPSHEETPAGEA();
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_DLGINDIRECT | PSP_HASHELP;
-  page.hInstance = instanceHandle;
-  page.pResource = reinterpret_cast<const DLGTEMPLATE*>(session.pageMemory.back().data());
-  page.pfnDlgProc = ExplorerPageProc;
-  page.lParam = reinterpret_cast<LPARAM>(&session);
-  return true;
+  return BuildMemoryPage(session, BuildExplorerPageTemplate(), ExplorerPageProc, page);
 }
 
 }  // namespace editor

@@ -194,6 +194,20 @@ bool BuildResourcePage(OptionsSheetSession& session, const ResourcePageDefinitio
   return true;
 }
 
+bool BuildMemoryPage(OptionsSheetSession& session, const support::TemplateBlock& block, DLGPROC procedure,
+                     PROPSHEETPAGEA& page) {
+  if (!block) return false;
+  session.pageMemory.emplace_back(block.bytes(), block.bytes() + block.size());
+  page = PROPSHEETPAGEA();
+  page.dwSize = sizeof page;
+  page.dwFlags = PSP_DLGINDIRECT | PSP_HASHELP;
+  page.hInstance = instanceHandle;
+  page.pResource = reinterpret_cast<const DLGTEMPLATE*>(session.pageMemory.back().data());
+  page.pfnDlgProc = procedure;
+  page.lParam = reinterpret_cast<LPARAM>(&session);
+  return true;
+}
+
 bool RunOptionsSheet(HWND owner, int startPage) {
   ShowStatus(ID_FILE_OPTIONS);
   OptionsSheetSession session;

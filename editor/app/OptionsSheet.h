@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "editor/app/EditorState.h"
+#include "editor/support/DialogTemplate.h"
 
 namespace editor {
 
@@ -68,5 +69,10 @@ struct ResourcePageDefinition {
   INT_PTR (*command)(HWND page, WPARAM wParam, EditorState& copy) = nullptr;
 };
 bool BuildResourcePage(OptionsSheetSession& session, const ResourcePageDefinition& definition, PROPSHEETPAGEA& page);
+
+// A page built in memory: the session keeps a copy of the template bytes until the sheet closes,
+// and `procedure` gets the session as the page's lParam. False for an empty template.
+bool BuildMemoryPage(OptionsSheetSession& session, const support::TemplateBlock& block, DLGPROC procedure,
+                     PROPSHEETPAGEA& page);
 
 }  // namespace editor

@@ -172,17 +172,8 @@ TemplateBlock BuildPrintingPageTemplate() {
 }
 
 bool BuildPrintingPage(OptionsSheetSession& session, PROPSHEETPAGEA& page) {
-  TemplateBlock block = BuildPrintingPageTemplate();
-  if (!block) return false;  // the user has been told; the sheet opens without the page
-  session.pageMemory.emplace_back(block.bytes(), block.bytes() + block.size());
-  page = PROPSHEETPAGEA();
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_DLGINDIRECT | PSP_HASHELP;
-  page.hInstance = instanceHandle;
-  page.pResource = reinterpret_cast<const DLGTEMPLATE*>(session.pageMemory.back().data());
-  page.pfnDlgProc = PrintingPageProc;
-  page.lParam = reinterpret_cast<LPARAM>(&session);
-  return true;
+  // An empty template: the user has been told; the sheet opens without the page.
+  return BuildMemoryPage(session, BuildPrintingPageTemplate(), PrintingPageProc, page);
 }
 
 }  // namespace editor

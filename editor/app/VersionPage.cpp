@@ -162,17 +162,7 @@ INT_PTR CALLBACK VersionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
 }
 
 bool BuildVersionPage(OptionsSheetSession& session, PROPSHEETPAGEA& page) {
-  TemplateBlock block = BuildVersionPageTemplate();
-  if (!block) return false;
-  session.pageMemory.emplace_back(block.bytes(), block.bytes() + block.size());
-  page = PROPSHEETPAGEA();
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_DLGINDIRECT | PSP_HASHELP;
-  page.hInstance = instanceHandle;
-  page.pResource = reinterpret_cast<const DLGTEMPLATE*>(session.pageMemory.back().data());
-  page.pfnDlgProc = VersionPageProc;
-  page.lParam = reinterpret_cast<LPARAM>(&session);
-  return true;
+  return BuildMemoryPage(session, BuildVersionPageTemplate(), VersionPageProc, page);
 }
 
 }  // namespace editor
